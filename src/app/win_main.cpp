@@ -1,0 +1,7 @@
+// Windows entry point of Quellmarch.
+#include <windows.h>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+{
+    return 0;
+}
