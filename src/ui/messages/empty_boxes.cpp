@@ -1,0 +1,23 @@
+#include "ui/messages/empty_boxes.h"
+
+#include "ui/messages/message_form.h"
+
+namespace qm {
+
+TEmptyBoxes::TEmptyBoxes() : Form("EmptyBoxes")
+{
+    makeMessageWindow(*this, "Attention", 317, 175);
+    makePlainText(Memo1, {8, 8, 295, 97});
+    // The trailing blanks are part of the texts.
+    Memo1.setLines({
+        "Double-click on the system tray icon to alternate ",
+        "between running the programs and terminating the ",
+        "processes you specify in the two boxes.",
+        "",
+        "Single-click on the system tray icon for shortcuts to ",
+        "various options.",
+    });
+    BitBtn1.setBounds(117, 114, 75, 25);
+}
+
+}  // namespace qm

@@ -1,0 +1,25 @@
+#include "ui/messages/preregistry.h"
+
+#include "ui/messages/message_form.h"
+
+namespace qm {
+
+Tpreregistry::Tpreregistry() : Form("preregistry")
+{
+    makeMessageWindow(*this, "Note", 537, 215);
+    makePlainText(preregistry, {8, 8, 515, 130});
+    preregistry.setLines({
+        "Because you have checked the \"Start with Windows\" box for this configuration, Quellmarch needs to ",
+        "insert an entry into your windows registry.",
+        "",
+        "The inserted key will be at HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Run",
+        "",
+        "Afterwards, Quellmarch will load this configuration file each time windows starts.",
+        "",
+        "You can always remove the registry key by unchecking the \"Start with WIndows\" box and re-saving this file.",
+    });
+    BitBtn1.setBounds(182, 150, 75, 25);
+    BitBtn2.setBounds(274, 150, 75, 25);
+}
+
+}  // namespace qm

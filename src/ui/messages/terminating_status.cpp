@@ -1,0 +1,37 @@
+#include "ui/messages/terminating_status.h"
+
+#include <utility>
+
+namespace qm {
+
+TTerminatingStatus::TTerminatingStatus() : Form("TerminatingStatus")
+{
+    // Without a title bar the caption is never seen, but task lists show it.
+    setCaption("Quellmarch: Terminating Processes");
+    setBorderStyle(ui::BorderStyle::None);
+    setBorderIcons(ui::BorderIcons::none());
+    setStayOnTop(true);
+    setPosition(ui::FormPosition::ScreenCenter);
+    setClientSize(515, 54);
+    // It only reports; clicks must not take the focus from the user's work.
+    setEnabled(false);
+
+    Panel1.setBounds(0, 0, 515, 54);
+    Panel1.setBevelOuter(ui::BevelCut::Lowered);
+
+    ProgressBar1.setParent(Panel1);
+    ProgressBar1.setBounds(7, 6, 500, 17);
+    ProgressBar1.setRange(0, 100);
+
+    StatusBar1.setParent(Panel1);
+    StatusBar1.setBounds(7, 29, 500, 19);
+    StatusBar1.setFont(ui::Font::fixed());
+}
+
+void TTerminatingStatus::setStatusText(std::string text) { StatusBar1.setSimpleText(std::move(text)); }
+
+void TTerminatingStatus::setProgress(int percent) { ProgressBar1.setPosition(percent); }
+
+void TTerminatingStatus::showWithoutFocus() { showNoActivate(); }
+
+}  // namespace qm

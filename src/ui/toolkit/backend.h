@@ -1,0 +1,66 @@
+// What the portable model asks of a windowing backend. The model owns all
+// state; a backend is a view of it that reports user actions back through
+// the controls' user...() methods.
+#pragma once
+
+#include "ui/toolkit/types.h"
+
+#include <exception>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace qm::ui {
+
+class Component;
+class Control;
+class FileDialog;
+class Form;
+class PopupMenu;
+
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MessageIcon { None, Information, Warning, Error, Question };
+
+class Backend {
+public:
+    virtual ~Backend() = default;
+
+    // Creates whatever the backend keeps for the form and its components.
+    virtual void attach(Form& form) = 0;
+    virtual void changed(Component& component, Change what, int index) = 0;
+
+    // Extra width and height of the frame around the client area for the
+    // form's current border style and menu.
+    virtual Size frameExtent(const Form& form) const = 0;
+    virtual Size screenSize() const = 0;
+
+    virtual void showForm(Form& form, bool activate) = 0;
+    virtual void hideForm(Form& form) = 0;
+    // Runs until the form has a modal result; a nested loop on a real screen.
+    virtual ModalResult showModal(Form& form) = 0;
+
+    virtual void runLoop() = 0;
+    virtual void quit() = 0;
+
+    virtual ModalResult messageBox(const std::string& text, const std::string& caption,
+                                   MessageButtons buttons, MessageIcon icon) = 0;
+    // The chosen path, or nothing when the user cancelled.
+    virtual std::optional<std::string> executeFileDialog(FileDialog& dialog) = 0;
+    virtual void popup(PopupMenu& menu, Control* at, int x, int y) = 0;
+
+    // Where errors that reach a window procedure or the loop are reported.
+    void setErrorReport(std::function<void(std::exception_ptr)> report) { errorReport_ = std::move(report); }
+
+protected:
+    void reportError(std::exception_ptr error)
+    {
+        if (errorReport_) {
+            errorReport_(error);
+        }
+    }
+
+private:
+    std::function<void(std::exception_ptr)> errorReport_;
+};
+
+}  // namespace qm::ui

@@ -1,0 +1,134 @@
+#include "ui/toolkit/buttons.h"
+
+#include "ui/toolkit/form.h"
+
+#include <utility>
+
+namespace qm::ui {
+
+Button::Button(Form& form, std::string name, std::string caption)
+    : Control(&form, ControlKind::Button, std::move(name))
+{
+    setCaption(std::move(caption));
+    setBounds(0, 0, 75, 25);
+}
+
+void Button::userClick()
+{
+    if (!enabled()) {
+        return;
+    }
+    if (modalResult_ != ModalResult::None) {
+        form().setModalResult(modalResult_);
+    }
+    if (onClick) {
+        onClick();
+    }
+}
+
+namespace {
+
+const char* stockCaption(BitBtnKind kind)
+{
+    switch (kind) {
+    case BitBtnKind::Ok: return "OK";
+    case BitBtnKind::Cancel: return "Cancel";
+    case BitBtnKind::Yes: return "&Yes";
+    case BitBtnKind::No: return "&No";
+    case BitBtnKind::Help: return "&Help";
+    case BitBtnKind::Custom: break;
+    }
+    return "";
+}
+
+ModalResult stockResult(BitBtnKind kind)
+{
+    switch (kind) {
+    case BitBtnKind::Ok: return ModalResult::Ok;
+    case BitBtnKind::Cancel: return ModalResult::Cancel;
+    case BitBtnKind::Yes: return ModalResult::Yes;
+    case BitBtnKind::No: return ModalResult::No;
+    case BitBtnKind::Help:
+    case BitBtnKind::Custom: break;
+    }
+    return ModalResult::None;
+}
+
+}  // namespace
+
+BitBtn::BitBtn(Form& form, std::string name, BitBtnKind kind, std::string caption)
+    : Button(form, std::move(name), caption.empty() ? stockCaption(kind) : std::move(caption)), kind_(kind)
+{
+    setModalResult(stockResult(kind));
+    setDefault(kind == BitBtnKind::Ok || kind == BitBtnKind::Yes);
+    setCancel(kind == BitBtnKind::Cancel);
+}
+
+CheckBox::CheckBox(Form& form, std::string name, std::string caption)
+    : Control(&form, ControlKind::CheckBox, std::move(name))
+{
+    setCaption(std::move(caption));
+    setBounds(0, 0, 97, 17);
+}
+
+void CheckBox::setChecked(bool checked)
+{
+    if (checked == checked_) {
+        return;
+    }
+    checked_ = checked;
+    changed(Change::Checked);
+}
+
+void CheckBox::userToggle()
+{
+    if (!enabled()) {
+        return;
+    }
+    setChecked(!checked_);
+    if (onClick) {
+        onClick();
+    }
+}
+
+RadioButton::RadioButton(Form& form, std::string name, std::string caption)
+    : Control(&form, ControlKind::RadioButton, std::move(name))
+{
+    setCaption(std::move(caption));
+    setBounds(0, 0, 113, 17);
+}
+
+void RadioButton::uncheckSiblings()
+{
+    for (Control* sibling : form().childrenOf(parent())) {
+        if (auto* radio = dynamic_cast<RadioButton*>(sibling); radio != nullptr && radio != this) {
+            radio->setChecked(false);
+        }
+    }
+}
+
+void RadioButton::setChecked(bool checked)
+{
+    if (checked == checked_) {
+        return;
+    }
+    checked_ = checked;
+    changed(Change::Checked);
+    if (checked) {
+        uncheckSiblings();
+    }
+}
+
+void RadioButton::userCheck()
+{
+    if (!enabled()) {
+        return;
+    }
+    const bool wasChecked = checked_;
+    setChecked(true);
+    if (!wasChecked && onClick) {
+        onClick();
+    }
+}
+
+}  // namespace qm::ui

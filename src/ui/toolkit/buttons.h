@@ -1,0 +1,74 @@
+// Push buttons, check boxes and radio buttons.
+#pragma once
+
+#include "ui/toolkit/control.h"
+
+#include <functional>
+#include <string>
+
+namespace qm::ui {
+
+class Button : public Control {
+public:
+    Button(Form& form, std::string name, std::string caption = {});
+
+    // Pressing a button with a result other than None ends a modal show.
+    ModalResult modalResult() const { return modalResult_; }
+    void setModalResult(ModalResult result) { modalResult_ = result; }
+    // Enter presses the default button, Escape the cancel button.
+    bool isDefault() const { return default_; }
+    void setDefault(bool value) { default_ = value; }
+    bool isCancel() const { return cancel_; }
+    void setCancel(bool value) { cancel_ = value; }
+
+    std::function<void()> onClick;
+    void userClick();
+
+private:
+    ModalResult modalResult_ = ModalResult::None;
+    bool default_ = false;
+    bool cancel_ = false;
+};
+
+// A button with a stock meaning: OK, Cancel or Help get their caption,
+// modal result and Enter/Escape role from the kind.
+enum class BitBtnKind { Custom, Ok, Cancel, Yes, No, Help };
+
+class BitBtn : public Button {
+public:
+    BitBtn(Form& form, std::string name, BitBtnKind kind, std::string caption = {});
+    BitBtnKind bitBtnKind() const { return kind_; }
+
+private:
+    BitBtnKind kind_;
+};
+
+class CheckBox : public Control {
+public:
+    CheckBox(Form& form, std::string name, std::string caption = {});
+    bool checked() const { return checked_; }
+    void setChecked(bool checked);
+
+    std::function<void()> onClick;
+    void userToggle();
+
+private:
+    bool checked_ = false;
+};
+
+// Radio buttons with the same parent exclude each other.
+class RadioButton : public Control {
+public:
+    RadioButton(Form& form, std::string name, std::string caption = {});
+    bool checked() const { return checked_; }
+    void setChecked(bool checked);
+
+    std::function<void()> onClick;
+    void userCheck();
+
+private:
+    void uncheckSiblings();
+    bool checked_ = false;
+};
+
+}  // namespace qm::ui

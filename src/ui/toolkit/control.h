@@ -1,0 +1,92 @@
+// The base of every visible control: bounds, visibility, caption, font.
+#pragma once
+
+#include "ui/toolkit/component.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace qm::ui {
+
+class PopupMenu;
+
+enum class ControlKind {
+    Form,
+    Button,
+    CheckBox,
+    RadioButton,
+    RadioGroup,
+    GroupBox,
+    Label,
+    Edit,
+    Memo,
+    ListBox,
+    CheckListBox,
+    TrackBar,
+    ProgressBar,
+    StatusBar,
+    Image,
+    Bevel,
+    Panel,
+    PageControl,
+    TabSheet,
+};
+
+class Control : public Component {
+public:
+    ControlKind kind() const { return kind_; }
+
+    // The control it lies in; nullptr means the form's client area.
+    Control* parent() const { return parent_; }
+    void setParent(Control& parent);
+
+    const Rect& bounds() const { return bounds_; }
+    void setBounds(Rect bounds);
+    void setBounds(int left, int top, int width, int height) { setBounds({left, top, width, height}); }
+    int left() const { return bounds_.left; }
+    int top() const { return bounds_.top; }
+    int width() const { return bounds_.width; }
+    int height() const { return bounds_.height; }
+    void setLeft(int v);
+    void setTop(int v);
+    void setWidth(int v);
+    void setHeight(int v);
+
+    bool visible() const { return visible_; }
+    virtual void setVisible(bool visible);
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool enabled);
+
+    const std::string& caption() const { return caption_; }
+    void setCaption(std::string caption);
+    const std::string& hint() const { return hint_; }
+    void setHint(std::string hint);
+    const Font& font() const { return font_; }
+    void setFont(Font font);
+
+    // Shown by the backend on a right-click over the control.
+    PopupMenu* popupMenu() const { return popupMenu_; }
+    void setPopupMenu(PopupMenu* menu) { popupMenu_ = menu; }
+
+    std::function<void(MouseButton, int x, int y)> onMouseDown;
+    void userMouseDown(MouseButton button, int x, int y);
+
+protected:
+    Control(Form* form, ControlKind kind, std::string name);
+    void initVisible(bool visible) { visible_ = visible; }
+    virtual void boundsChanged() {}
+
+private:
+    ControlKind kind_;
+    Control* parent_ = nullptr;
+    Rect bounds_;
+    bool visible_ = true;
+    bool enabled_ = true;
+    std::string caption_;
+    std::string hint_;
+    Font font_;
+    PopupMenu* popupMenu_ = nullptr;
+};
+
+}  // namespace qm::ui

@@ -1,0 +1,230 @@
+#include "ui/toolkit/form.h"
+
+#include "ui/toolkit/backend.h"
+#include "ui/toolkit/menu.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <utility>
+
+namespace qm::ui {
+
+Form::Form(std::string name) : Control(nullptr, ControlKind::Form, std::move(name))
+{
+    initVisible(false);
+}
+
+Form::~Form()
+{
+    // Backend peers of the components go first: they may refer to the form's.
+    for (Component* c : components_) {
+        c->setPeer(nullptr);
+    }
+    setPeer(nullptr);
+}
+
+void Form::adopt(Component& component) { components_.push_back(&component); }
+
+void Form::release(Component& component)
+{
+    components_.erase(std::remove(components_.begin(), components_.end(), &component), components_.end());
+}
+
+std::vector<Control*> Form::childrenOf(const Control* parent) const
+{
+    std::vector<Control*> result;
+    for (Component* c : components_) {
+        if (auto* control = dynamic_cast<Control*>(c); control != nullptr && control->parent() == parent) {
+            result.push_back(control);
+        }
+    }
+    return result;
+}
+
+void Form::attach(Backend& backend)
+{
+    if (backend_ != nullptr) {
+        throw std::logic_error("form " + name() + " is already attached");
+    }
+    backend_ = &backend;
+    recomputeSize();
+    backend.attach(*this);
+}
+
+void Form::setSize(int width, int height)
+{
+    clientSizeSet_ = false;
+    const Size frame = backend_ != nullptr ? backend_->frameExtent(*this) : Size{};
+    clientWidth_ = width - frame.width;
+    clientHeight_ = height - frame.height;
+    setBounds(left(), top(), width, height);
+}
+
+void Form::setClientSize(int width, int height)
+{
+    clientSizeSet_ = true;
+    const Size frame = backend_ != nullptr ? backend_->frameExtent(*this) : Size{};
+    clientWidth_ = width;
+    clientHeight_ = height;
+    inSizeUpdate_ = true;
+    setBounds(left(), top(), width + frame.width, height + frame.height);
+    inSizeUpdate_ = false;
+    boundsChanged();
+}
+
+void Form::recomputeSize()
+{
+    if (clientSizeSet_) {
+        setClientSize(clientWidth_, clientHeight_);
+    } else {
+        setSize(width(), height());
+    }
+}
+
+void Form::boundsChanged()
+{
+    if (inSizeUpdate_) {
+        return;
+    }
+    const Size now{width(), height()};
+    if (now == notifiedSize_) {
+        return;
+    }
+    notifiedSize_ = now;
+    // Resizing is layout, not a value change: the layout handler must run
+    // for programmatic sizes too.
+    if (onResize) {
+        onResize();
+    }
+}
+
+void Form::setBorderStyle(BorderStyle style)
+{
+    borderStyle_ = style;
+    changed(Change::Style);
+    recomputeSize();
+}
+
+void Form::setBorderIcons(BorderIcons icons)
+{
+    borderIcons_ = icons;
+    changed(Change::Style);
+}
+
+void Form::setStayOnTop(bool onTop)
+{
+    stayOnTop_ = onTop;
+    changed(Change::Style);
+}
+
+void Form::setMenu(MainMenu* menu)
+{
+    menu_ = menu;
+    changed(Change::Menu);
+    recomputeSize();
+}
+
+void Form::centreOnScreen()
+{
+    if (backend_ == nullptr) {
+        return;
+    }
+    const Size screen = backend_->screenSize();
+    setBounds((screen.width - width()) / 2, (screen.height - height()) / 2, width(), height());
+}
+
+void Form::doShow(bool activate)
+{
+    if (backend_ == nullptr) {
+        throw std::logic_error("form " + name() + " is shown before it was attached to a backend");
+    }
+    if (position_ == FormPosition::ScreenCenter && !centred_) {
+        centred_ = true;
+        centreOnScreen();
+    }
+    const bool wasVisible = visible();
+    initVisible(true);
+    backend_->showForm(*this, activate);
+    if (!wasVisible && onShow) {
+        onShow();
+    }
+}
+
+void Form::setVisible(bool visible)
+{
+    if (visible) {
+        doShow(true);
+        return;
+    }
+    if (!this->visible()) {
+        return;
+    }
+    initVisible(false);
+    if (modal_ && modalResult_ == ModalResult::None) {
+        modalResult_ = ModalResult::Cancel;
+    }
+    if (backend_ != nullptr) {
+        backend_->hideForm(*this);
+    }
+}
+
+void Form::show() { doShow(true); }
+
+void Form::showNoActivate() { doShow(false); }
+
+ModalResult Form::showModal()
+{
+    if (backend_ == nullptr) {
+        throw std::logic_error("form " + name() + " is shown before it was attached to a backend");
+    }
+    if (modal_) {
+        throw std::logic_error("form " + name() + " is already shown modally");
+    }
+    modal_ = true;
+    modalResult_ = ModalResult::None;
+    struct Reset {
+        Form& f;
+        ~Reset() { f.modal_ = false; }
+    } reset{*this};
+    return backend_->showModal(*this);
+}
+
+void Form::close()
+{
+    if (modal_) {
+        if (modalResult_ == ModalResult::None) {
+            modalResult_ = ModalResult::Cancel;
+        }
+        return;
+    }
+    CloseAction action = CloseAction::Hide;
+    if (onClose) {
+        onClose(action);
+    }
+    if (action == CloseAction::None) {
+        return;
+    }
+    hide();
+    if (mainForm_ && backend_ != nullptr) {
+        backend_->quit();
+    }
+}
+
+void Form::userResized(int width, int height, int clientWidth, int clientHeight)
+{
+    clientSizeSet_ = false;
+    clientWidth_ = clientWidth;
+    clientHeight_ = clientHeight;
+    setBounds(left(), top(), width, height);
+}
+
+void Form::userMoved(int left, int top) { setBounds(left, top, width(), height()); }
+
+void Form::userPaint()
+{
+    if (onPaint) {
+        onPaint();
+    }
+}
+
+}  // namespace qm::ui

@@ -1,0 +1,118 @@
+// A window: a control that owns the other components and can be shown,
+// hidden and shown modally.
+#pragma once
+
+#include "ui/toolkit/control.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace qm::ui {
+
+class Backend;
+class MainMenu;
+
+enum class BorderStyle { Sizeable, Dialog, None, ToolWindow, SizeToolWindow };
+enum class FormPosition { Designed, ScreenCenter };
+// What a close request does: our windows hide instead of closing.
+enum class CloseAction { None, Hide };
+
+struct BorderIcons {
+    bool systemMenu = true;
+    bool minimize = true;
+    bool maximize = true;
+    static BorderIcons none() { return {false, false, false}; }
+    bool operator==(const BorderIcons&) const = default;
+};
+
+class Form : public Control {
+public:
+    explicit Form(std::string name);
+    ~Form() override;
+
+    // Outer size (frame included) and client size; setting one derives the
+    // other from the backend's frame, so both stay true.
+    void setSize(int width, int height);
+    void setClientSize(int width, int height);
+    int clientWidth() const { return clientWidth_; }
+    int clientHeight() const { return clientHeight_; }
+
+    BorderStyle borderStyle() const { return borderStyle_; }
+    void setBorderStyle(BorderStyle style);
+    const BorderIcons& borderIcons() const { return borderIcons_; }
+    void setBorderIcons(BorderIcons icons);
+    bool stayOnTop() const { return stayOnTop_; }
+    void setStayOnTop(bool onTop);
+    FormPosition position() const { return position_; }
+    void setPosition(FormPosition position) { position_ = position; }
+    Size minimumSize() const { return minimumSize_; }
+    void setMinimumSize(int width, int height) { minimumSize_ = {width, height}; }
+    MainMenu* menu() const { return menu_; }
+    void setMenu(MainMenu* menu);
+
+    void setVisible(bool visible) override;
+    void show();
+    // Shows the window without taking the focus from whatever has it.
+    void showNoActivate();
+    void hide() { setVisible(false); }
+    ModalResult showModal();
+    // A close request, as from the title bar's close button.
+    void close();
+
+    bool isModal() const { return modal_; }
+    ModalResult modalResult() const { return modalResult_; }
+    // During a modal show a result other than None ends it.
+    void setModalResult(ModalResult result) { modalResult_ = result; }
+
+    bool isMainForm() const { return mainForm_; }
+    // The centre position is computed once, at the first show.
+    void centreOnScreen();
+
+    std::function<void()> onResize;
+    std::function<void()> onShow;
+    std::function<void()> onPaint;
+    std::function<void(CloseAction&)> onClose;
+
+    // From the backend: the user resized the window, or it needs painting.
+    void userResized(int width, int height, int clientWidth, int clientHeight);
+    void userPaint();
+    void userMoved(int left, int top);
+
+    // Components in construction order.
+    const std::vector<Component*>& components() const { return components_; }
+    // The controls whose parent is `parent` (nullptr: the client area).
+    std::vector<Control*> childrenOf(const Control* parent) const;
+
+    Backend* backend() const { return backend_; }
+    void attach(Backend& backend);
+
+private:
+    friend class Component;
+    friend class Application;
+    void adopt(Component& component);
+    void release(Component& component);
+    void recomputeSize();
+    void boundsChanged() override;
+    void doShow(bool activate);
+
+    std::vector<Component*> components_;
+    Backend* backend_ = nullptr;
+    int clientWidth_ = 0;
+    int clientHeight_ = 0;
+    bool clientSizeSet_ = false;
+    bool inSizeUpdate_ = false;
+    Size notifiedSize_;
+    BorderStyle borderStyle_ = BorderStyle::Sizeable;
+    BorderIcons borderIcons_;
+    bool stayOnTop_ = false;
+    FormPosition position_ = FormPosition::Designed;
+    bool centred_ = false;
+    Size minimumSize_;
+    MainMenu* menu_ = nullptr;
+    bool modal_ = false;
+    bool mainForm_ = false;
+    ModalResult modalResult_ = ModalResult::None;
+};
+
+}  // namespace qm::ui

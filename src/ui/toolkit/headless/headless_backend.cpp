@@ -1,0 +1,148 @@
+#include "ui/toolkit/headless/headless_backend.h"
+
+#include "ui/toolkit/toolkit.h"
+
+#include <iostream>
+
+namespace qm::ui {
+
+namespace {
+
+std::string joinLines(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        text += (i > 0 ? "\n" : "") + lines[i];
+    }
+    return text;
+}
+
+std::string qualified(const Component& c)
+{
+    if (&c.form() == &c) {
+        return c.name();
+    }
+    return c.form().name() + "." + c.name();
+}
+
+}  // namespace
+
+HeadlessBackend::HeadlessBackend()
+{
+    onFailure = [](const std::string& message) { std::cerr << "headless backend: " << message << '\n'; };
+}
+
+void HeadlessBackend::fail(const std::string& message)
+{
+    failures_.push_back(message);
+    if (onFailure) {
+        onFailure(message);
+    }
+}
+
+void HeadlessBackend::attach(Form&) {}
+
+void HeadlessBackend::changed(Component& component, Change what, int)
+{
+    if (what == Change::Caption) {
+        if (auto* memo = dynamic_cast<Memo*>(&component)) {
+            log_.push_back("text " + qualified(component) + ": " + joinLines(memo->lines()));
+        } else if (auto* edit = dynamic_cast<Edit*>(&component)) {
+            log_.push_back("text " + qualified(component) + ": " + edit->text());
+        } else if (auto* control = dynamic_cast<Control*>(&component)) {
+            log_.push_back("text " + qualified(component) + ": " + control->caption());
+        }
+    } else if (what == Change::Position) {
+        if (auto* bar = dynamic_cast<ProgressBar*>(&component)) {
+            log_.push_back("progress " + qualified(component) + ": " + std::to_string(bar->position()));
+        } else if (auto* track = dynamic_cast<TrackBar*>(&component)) {
+            log_.push_back("position " + qualified(component) + ": " + std::to_string(track->position()));
+        }
+    }
+}
+
+Size HeadlessBackend::frameExtent(const Form& form) const
+{
+    // Classic Windows metrics, so sizes in tests read like the real ones.
+    Size frame;
+    switch (form.borderStyle()) {
+    case BorderStyle::Sizeable: frame = {8, 27}; break;
+    case BorderStyle::Dialog: frame = {6, 25}; break;
+    case BorderStyle::ToolWindow: frame = {6, 21}; break;
+    case BorderStyle::SizeToolWindow: frame = {8, 23}; break;
+    case BorderStyle::None: frame = {0, 0}; break;
+    }
+    if (form.menu() != nullptr) {
+        frame.height += 19;
+    }
+    return frame;
+}
+
+void HeadlessBackend::showForm(Form& form, bool activate)
+{
+    log_.push_back((activate ? "show " : "show without focus ") + form.name());
+}
+
+void HeadlessBackend::hideForm(Form& form) { log_.push_back("hide " + form.name()); }
+
+ModalResult HeadlessBackend::showModal(Form& form)
+{
+    auto script = scripts_.find(std::type_index(typeid(form)));
+    log_.push_back("modal " + form.name());
+    if (script == scripts_.end()) {
+        const std::string message = "modal show of " + form.name() + " (\"" + form.caption() +
+                                    "\") but the test set no answer for its class";
+        fail(message);
+        throw UnansweredModal(message);
+    }
+    ++modalDepth_;
+    struct Depth {
+        int& d;
+        ~Depth() { --d; }
+    } depth{modalDepth_};
+    form.show();
+    ModalResult result = script->second(form);
+    if (result == ModalResult::None) {
+        result = form.modalResult();
+    }
+    if (result == ModalResult::None) {
+        const std::string message = "the answer for " + form.name() + " closed it without a result";
+        fail(message);
+        throw UnansweredModal(message);
+    }
+    form.setModalResult(result);
+    form.hide();
+    log_.push_back("modal " + form.name() + " -> " + toString(result));
+    return result;
+}
+
+void HeadlessBackend::runLoop() {}
+
+ModalResult HeadlessBackend::messageBox(const std::string& text, const std::string& caption, MessageButtons,
+                                        MessageIcon)
+{
+    log_.push_back("message " + caption + ": " + text);
+    if (messageAnswers_.empty()) {
+        return ModalResult::Ok;
+    }
+    const ModalResult answer = messageAnswers_.front();
+    messageAnswers_.pop_front();
+    return answer;
+}
+
+std::optional<std::string> HeadlessBackend::executeFileDialog(FileDialog& dialog)
+{
+    if (files_.empty()) {
+        const std::string message = "file dialog \"" + dialog.title + "\" opened but no answer was queued";
+        fail(message);
+        throw UnansweredModal(message);
+    }
+    auto answer = files_.front();
+    files_.pop_front();
+    log_.push_back("file dialog \"" + dialog.title + "\" -> " + (answer ? *answer : std::string("cancel")));
+    return answer;
+}
+
+void HeadlessBackend::popup(PopupMenu& menu, Control*, int, int) { log_.push_back("popup " + qualified(menu)); }
+
+}  // namespace qm::ui

@@ -1,0 +1,292 @@
+#include "ui/toolkit/lists.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <utility>
+
+namespace qm::ui {
+
+bool lessIgnoringCase(const std::string& a, const std::string& b)
+{
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        auto fold = [](char c) {
+            const auto u = static_cast<unsigned char>(c);
+            return u >= 'A' && u <= 'Z' ? u + ('a' - 'A') : u;
+        };
+        return fold(x) < fold(y);
+    });
+}
+
+ListBox::ListBox(Form& form, std::string name) : ListBox(form, ControlKind::ListBox, std::move(name)) {}
+
+ListBox::ListBox(Form& form, ControlKind kind, std::string name) : Control(&form, kind, std::move(name))
+{
+    setBounds(0, 0, 121, 97);
+}
+
+void ListBox::checkIndex(int index) const
+{
+    if (index < 0 || index >= count()) {
+        throw std::out_of_range("list index " + std::to_string(index) + " out of bounds (" + name() + ", " +
+                                std::to_string(count()) + " items)");
+    }
+}
+
+const std::string& ListBox::item(int index) const
+{
+    checkIndex(index);
+    return items_[static_cast<std::size_t>(index)].text;
+}
+
+std::vector<std::string> ListBox::items() const
+{
+    std::vector<std::string> result;
+    result.reserve(items_.size());
+    for (const Item& i : items_) {
+        result.push_back(i.text);
+    }
+    return result;
+}
+
+int ListBox::insertPosition(const std::string& text) const
+{
+    if (!sorted_) {
+        return count();
+    }
+    auto it = std::upper_bound(items_.begin(), items_.end(), text,
+                               [](const std::string& t, const Item& i) { return lessIgnoringCase(t, i.text); });
+    return static_cast<int>(it - items_.begin());
+}
+
+int ListBox::add(std::string text)
+{
+    const int index = insertPosition(text);
+    items_.insert(items_.begin() + index, Item{std::move(text), false});
+    if (itemIndex_ >= index) {
+        ++itemIndex_;
+    }
+    changed(Change::Items, index);
+    return index;
+}
+
+void ListBox::insert(int index, std::string text)
+{
+    if (index < 0 || index > count()) {
+        checkIndex(index);
+    }
+    if (sorted_) {
+        // A sorted list decides the place itself.
+        add(std::move(text));
+        return;
+    }
+    items_.insert(items_.begin() + index, Item{std::move(text), false});
+    if (itemIndex_ >= index) {
+        ++itemIndex_;
+    }
+    changed(Change::Items, index);
+}
+
+void ListBox::setItem(int index, std::string text)
+{
+    checkIndex(index);
+    if (sorted_) {
+        const bool mark = items_[static_cast<std::size_t>(index)].checked;
+        const bool wasSelected = itemIndex_ == index;
+        remove(index);
+        const int at = add(std::move(text));
+        items_[static_cast<std::size_t>(at)].checked = mark;
+        if (wasSelected) {
+            setItemIndex(at);
+        }
+        return;
+    }
+    items_[static_cast<std::size_t>(index)].text = std::move(text);
+    changed(Change::Items, index);
+}
+
+void ListBox::remove(int index)
+{
+    checkIndex(index);
+    items_.erase(items_.begin() + index);
+    if (itemIndex_ == index) {
+        itemIndex_ = -1;
+    } else if (itemIndex_ > index) {
+        --itemIndex_;
+    }
+    changed(Change::Items, index);
+}
+
+void ListBox::clear()
+{
+    items_.clear();
+    itemIndex_ = -1;
+    changed(Change::Items);
+}
+
+void ListBox::setItems(const std::vector<std::string>& texts)
+{
+    items_.clear();
+    itemIndex_ = -1;
+    for (const std::string& t : texts) {
+        items_.insert(items_.begin() + insertPosition(t), Item{t, false});
+    }
+    changed(Change::Items);
+}
+
+int ListBox::indexOf(const std::string& text) const
+{
+    for (int i = 0; i < count(); ++i) {
+        if (items_[static_cast<std::size_t>(i)].text == text) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+void ListBox::setSorted(bool sorted)
+{
+    if (sorted == sorted_) {
+        return;
+    }
+    sorted_ = sorted;
+    if (sorted_) {
+        std::stable_sort(items_.begin(), items_.end(),
+                         [](const Item& a, const Item& b) { return lessIgnoringCase(a.text, b.text); });
+        itemIndex_ = -1;
+        changed(Change::Items);
+    }
+}
+
+void ListBox::setItemHeight(int height)
+{
+    itemHeight_ = height;
+    changed(Change::ItemHeight);
+}
+
+void ListBox::setItemIndex(int index)
+{
+    if (index < -1 || index >= count()) {
+        index = -1;
+    }
+    if (index == itemIndex_) {
+        return;
+    }
+    itemIndex_ = index;
+    changed(Change::ItemIndex);
+}
+
+void ListBox::userSelect(int index)
+{
+    if (!enabled()) {
+        return;
+    }
+    setItemIndex(index);
+    if (onClick) {
+        onClick();
+    }
+}
+
+void ListBox::userDoubleClick(int index)
+{
+    if (!enabled()) {
+        return;
+    }
+    setItemIndex(index);
+    if (onDblClick) {
+        onDblClick();
+    }
+}
+
+CheckListBox::CheckListBox(Form& form, std::string name) : ListBox(form, ControlKind::CheckListBox, std::move(name))
+{
+    setFont(Font::fixed());
+    setItemHeight(15);
+}
+
+bool CheckListBox::checked(int index) const
+{
+    checkIndex(index);
+    return items_[static_cast<std::size_t>(index)].checked;
+}
+
+void CheckListBox::setChecked(int index, bool checked)
+{
+    checkIndex(index);
+    auto& mark = items_[static_cast<std::size_t>(index)].checked;
+    if (mark == checked) {
+        return;
+    }
+    mark = checked;
+    changed(Change::ItemChecked, index);
+}
+
+int CheckListBox::checkedCount() const
+{
+    return static_cast<int>(std::count_if(items_.begin(), items_.end(), [](const Item& i) { return i.checked; }));
+}
+
+int CheckListBox::add(std::string text, bool checked)
+{
+    const int index = ListBox::add(std::move(text));
+    setChecked(index, checked);
+    return index;
+}
+
+void CheckListBox::userToggleCheck(int index)
+{
+    if (!enabled() || index < 0 || index >= count()) {
+        return;
+    }
+    setChecked(index, !checked(index));
+    if (onClickCheck) {
+        onClickCheck(index);
+    }
+}
+
+RadioGroup::RadioGroup(Form& form, std::string name, std::string caption)
+    : Control(&form, ControlKind::RadioGroup, std::move(name))
+{
+    setCaption(std::move(caption));
+    setBounds(0, 0, 185, 105);
+}
+
+void RadioGroup::setItems(std::vector<std::string> items)
+{
+    items_ = std::move(items);
+    if (itemIndex_ >= static_cast<int>(items_.size())) {
+        itemIndex_ = -1;
+    }
+    changed(Change::Items);
+}
+
+void RadioGroup::setColumns(int columns)
+{
+    columns_ = columns < 1 ? 1 : columns;
+    changed(Change::Items);
+}
+
+void RadioGroup::setItemIndex(int index)
+{
+    if (index < -1 || index >= static_cast<int>(items_.size())) {
+        index = -1;
+    }
+    if (index == itemIndex_) {
+        return;
+    }
+    itemIndex_ = index;
+    changed(Change::ItemIndex);
+}
+
+void RadioGroup::userSelect(int index)
+{
+    if (!enabled() || index < 0 || index >= static_cast<int>(items_.size())) {
+        return;
+    }
+    const bool changedNow = index != itemIndex_;
+    setItemIndex(index);
+    if (changedNow && onClick) {
+        onClick();
+    }
+}
+
+}  // namespace qm::ui

@@ -1,0 +1,98 @@
+// List boxes, check lists and radio groups.
+#pragma once
+
+#include "ui/toolkit/control.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace qm::ui {
+
+// Orders texts as the lists do: letter case ignored, byte values otherwise.
+bool lessIgnoringCase(const std::string& a, const std::string& b);
+
+class ListBox : public Control {
+public:
+    ListBox(Form& form, std::string name);
+
+    int count() const { return static_cast<int>(items_.size()); }
+    const std::string& item(int index) const;
+    std::vector<std::string> items() const;
+    // Adds at the end, or at the sorted place; returns the new index.
+    int add(std::string text);
+    void insert(int index, std::string text);
+    void setItem(int index, std::string text);
+    void remove(int index);
+    void clear();
+    void setItems(const std::vector<std::string>& texts);
+    int indexOf(const std::string& text) const;
+
+    // A sorted list keeps its items in order with letter case ignored;
+    // equal items keep the order they were added in.
+    bool sorted() const { return sorted_; }
+    void setSorted(bool sorted);
+    int itemHeight() const { return itemHeight_; }
+    void setItemHeight(int height);
+
+    // -1 when no item is selected.
+    int itemIndex() const { return itemIndex_; }
+    void setItemIndex(int index);
+
+    std::function<void()> onClick;
+    std::function<void()> onDblClick;
+    void userSelect(int index);
+    void userDoubleClick(int index);
+
+protected:
+    ListBox(Form& form, ControlKind kind, std::string name);
+    struct Item {
+        std::string text;
+        bool checked = false;
+    };
+    std::vector<Item> items_;
+    void checkIndex(int index) const;
+
+private:
+    int insertPosition(const std::string& text) const;
+    bool sorted_ = false;
+    int itemHeight_ = 13;
+    int itemIndex_ = -1;
+};
+
+// A list with a check box on every item; the user toggles the marks.
+class CheckListBox : public ListBox {
+public:
+    CheckListBox(Form& form, std::string name);
+
+    bool checked(int index) const;
+    void setChecked(int index, bool checked);
+    int checkedCount() const;
+    // Adds an item with its mark; returns the new index.
+    int add(std::string text, bool checked = false);
+
+    std::function<void(int index)> onClickCheck;
+    void userToggleCheck(int index);
+};
+
+class RadioGroup : public Control {
+public:
+    RadioGroup(Form& form, std::string name, std::string caption = {});
+
+    const std::vector<std::string>& items() const { return items_; }
+    void setItems(std::vector<std::string> items);
+    int columns() const { return columns_; }
+    void setColumns(int columns);
+    int itemIndex() const { return itemIndex_; }
+    void setItemIndex(int index);
+
+    std::function<void()> onClick;
+    void userSelect(int index);
+
+private:
+    std::vector<std::string> items_;
+    int columns_ = 1;
+    int itemIndex_ = -1;
+};
+
+}  // namespace qm::ui

@@ -1,0 +1,114 @@
+// List boxes and check lists: order, selection and check marks.
+#include "toolkit/sample_form.h"
+
+#include <gtest/gtest.h>
+
+namespace qm::ui::test {
+namespace {
+
+using Items = std::vector<std::string>;
+
+TEST(ToolkitLists, SortedListIgnoresLetterCaseAndKeepsEqualItemsInArrivalOrder)
+{
+    SampleForm f;
+    ListBox& list = f.ListBox1;
+    list.setSorted(true);
+    for (const char* s : {"beta", "Alpha", "alpha", "_under", "Gamma", "ALPHA", "b"}) {
+        list.add(s);
+    }
+    // '_' (0x5F) comes before every letter once letters are folded to lower case.
+    EXPECT_EQ(list.items(), (Items{"_under", "Alpha", "alpha", "ALPHA", "b", "beta", "Gamma"}));
+    EXPECT_EQ(list.add("BETA"), 6);
+}
+
+TEST(ToolkitLists, MakingAListSortedSortsWhatItHolds)
+{
+    SampleForm f;
+    f.ListBox1.setItems({"c", "B", "a"});
+    EXPECT_EQ(f.ListBox1.items(), (Items{"c", "B", "a"}));
+    f.ListBox1.setSorted(true);
+    EXPECT_EQ(f.ListBox1.items(), (Items{"a", "B", "c"}));
+    f.ListBox1.insert(0, "d");  // a sorted list chooses the place itself
+    EXPECT_EQ(f.ListBox1.item(3), "d");
+}
+
+TEST(ToolkitLists, SelectionFollowsItsItemThroughInsertsAndRemoves)
+{
+    SampleForm f;
+    ListBox& list = f.ListBox1;
+    list.setItems({"a", "b", "c"});
+    list.setItemIndex(1);
+    list.insert(0, "first");
+    EXPECT_EQ(list.itemIndex(), 2);
+    list.remove(0);
+    EXPECT_EQ(list.itemIndex(), 1);
+    list.remove(1);
+    EXPECT_EQ(list.itemIndex(), -1);
+    list.setItemIndex(99);
+    EXPECT_EQ(list.itemIndex(), -1);
+    EXPECT_THROW(list.item(5), std::out_of_range);
+    EXPECT_THROW(list.remove(-1), std::out_of_range);
+}
+
+TEST(ToolkitLists, DoubleClickSelectsThenReports)
+{
+    SampleForm f;
+    f.ListBox1.setItems({"a", "b"});
+    int seen = -2;
+    f.ListBox1.onDblClick = [&] { seen = f.ListBox1.itemIndex(); };
+    f.ListBox1.userDoubleClick(1);
+    EXPECT_EQ(seen, 1);
+}
+
+TEST(ToolkitLists, CheckListKeepsMarksWithTheirItems)
+{
+    SampleForm f;
+    CheckListBox& list = f.CheckListBox1;
+    EXPECT_TRUE(list.font().fixedPitch);
+    EXPECT_EQ(list.itemHeight(), 15);
+    list.add("one", true);
+    list.add("two");
+    list.add("three", true);
+    EXPECT_EQ(list.checkedCount(), 2);
+
+    list.remove(0);
+    EXPECT_FALSE(list.checked(0));
+    EXPECT_TRUE(list.checked(1));
+
+    list.setSorted(true);  // "three" < "two"
+    EXPECT_EQ(list.item(0), "three");
+    EXPECT_TRUE(list.checked(0));
+    list.setItem(0, "zzz");  // moves to the end with its mark
+    EXPECT_EQ(list.item(1), "zzz");
+    EXPECT_TRUE(list.checked(1));
+    EXPECT_THROW(list.checked(2), std::out_of_range);
+}
+
+TEST(ToolkitLists, UserToggleFlipsTheMarkAndNamesTheItem)
+{
+    SampleForm f;
+    CheckListBox& list = f.CheckListBox1;
+    list.setItems({"a", "b"});
+    std::vector<int> toggled;
+    list.onClickCheck = [&](int i) { toggled.push_back(i); };
+    list.userToggleCheck(1);
+    list.userToggleCheck(1);
+    list.userToggleCheck(5);  // beyond the list: nothing
+    EXPECT_EQ(toggled, (std::vector<int>{1, 1}));
+    EXPECT_FALSE(list.checked(1));
+}
+
+TEST(ToolkitLists, MemoSplitsAnyLineBreakAndJoinsWithCrLf)
+{
+    EXPECT_EQ(Memo::splitLines("a\r\nb\nc\rd"), (Items{"a", "b", "c", "d"}));
+    EXPECT_EQ(Memo::splitLines("\r\nError"), (Items{"", "Error"}));
+    EXPECT_EQ(Memo::splitLines("a\r\n"), (Items{"a"}));
+    EXPECT_EQ(Memo::splitLines("a\r\n\r\n"), (Items{"a", ""}));
+    EXPECT_TRUE(Memo::splitLines("").empty());
+    SampleForm f;
+    f.Memo1.setLines({"x", "", "y "});
+    EXPECT_EQ(f.Memo1.text(), "x\r\n\r\ny ");
+}
+
+}  // namespace
+}  // namespace qm::ui::test
