@@ -72,7 +72,7 @@ TEST_F(ConfigDataTest, ResetGivesTheValuesOfANewConfiguration) {
   EXPECT_EQ(run.Count() + terminate.Count(), 0u);
 }
 
-TEST_F(ConfigDataTest, ANewFileHoldsExactlyTheDocumentedLines) {
+TEST_F(ConfigDataTest, ANewFileHoldsTheSettingsAndListsInWriterOrder) {
   run.AppendStored("C:\\Tools\\Mail\\mailer.exe {arg -check} {min}", true);
   run.AppendStored("C:\\Tools\\clock.exe", false);
   terminate.AppendStored("*\\MAILER.EXE {learn}", true);
@@ -80,7 +80,7 @@ TEST_F(ConfigDataTest, ANewFileHoldsExactlyTheDocumentedLines) {
   EXPECT_EQ(Save(), kExample);
 }
 
-TEST_F(ConfigDataTest, LoadsTheDocumentedFile) {
+TEST_F(ConfigDataTest, LoadsAFullFileAndSavesItUnchanged) {
   Load(kExample);
   ASSERT_EQ(run.Count(), 2u);
   EXPECT_EQ(run.DisplayText(0), StoredToDisplay("C:\\Tools\\Mail\\mailer.exe {arg -check} {min}"));
