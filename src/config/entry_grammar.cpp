@@ -94,11 +94,13 @@ std::string DisplayToStored(std::string_view display) {
   std::string main = Trim(rest);
 
   // The directory starts at the first non-blank after a blank from column 20
-  // on. The walk includes the last character: a directory of one character
-  // (the "\" of a root-relative path) must come back in front of the name too.
+  // on. The walk stops short of the last character, so a single character
+  // after the last blank stays with the name ("Spreadsheet-Editor-Pro 2").
+  // Patterns picked from snapshot rows were made with this very rule and are
+  // matched against rows converted with it, so it must not change.
   if (main.size() >= kDisplayNameWidth) {
     bool blankSeen = false;
-    for (std::size_t p = kDisplayNameWidth; p < main.size(); ++p) {
+    for (std::size_t p = kDisplayNameWidth; p + 1 < main.size(); ++p) {
       if (main[p] == ' ') {
         blankSeen = true;
       } else if (blankSeen) {
