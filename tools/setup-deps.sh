@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building and testing Quellmarch needs.
+# Safe to run every time: it asks dpkg first and only touches apt when
+# something is missing, so an equipped machine pays a fraction of a second.
+set -euo pipefail
+
+# Compilers, the two MinGW-w64 cross toolchains, the unit-test and benchmark
+# libraries, the X tools the Wine tests drive and photograph, and chmcmd for
+# the help file.
+packages=(
+  cmake ninja-build g++
+  googletest libgtest-dev libbenchmark-dev
+  g++-mingw-w64-i686 g++-mingw-w64-x86-64
+  binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
+  xvfb xauth imagemagick x11-apps xdotool
+  fp-utils
+)
+# Wine's recommendations pull in hundreds of megabytes (fonts, GStreamer,
+# printing) that a headless test run never uses.
+wine_packages=(wine wine64)
+
+is_installed() {
+  [[ "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null)" == "install ok installed" ]]
+}
+
+missing=()
+missing_wine=()
+for p in "${packages[@]}"; do is_installed "$p" || missing+=("$p"); done
+for p in "${wine_packages[@]}"; do is_installed "$p" || missing_wine+=("$p"); done
+
+if (( ${#missing[@]} == 0 && ${#missing_wine[@]} == 0 )); then
+  echo "setup-deps: all $(( ${#packages[@]} + ${#wine_packages[@]} )) packages present"
+  exit 0
+fi
+
+echo "setup-deps: installing ${missing[*]} ${missing_wine[*]}"
+as_root=()
+if (( EUID != 0 )); then
+  command -v sudo >/dev/null || { echo "setup-deps: need root (or sudo) to install packages" >&2; exit 1; }
+  as_root=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+if (( ${#missing[@]} )); then
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
+fi
+if (( ${#missing_wine[@]} )); then
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing_wine[@]}"
+fi
