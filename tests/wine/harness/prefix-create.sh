@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Fixture setup: makes the private Wine prefix once per build folder. Creating
+# one costs about 15 s and 700 MB, so later runs reuse it; the marker is
+# written last, so a creation that was interrupted is done again in full.
+set -euo pipefail
+source "$(cd "$(dirname "$0")" && pwd)/common.sh"
+: "${WINEPREFIX:?WINEPREFIX must be set}"
+qm_use_harness_display
+
+marker="$WINEPREFIX/.qm-prefix-ready"
+if [[ -e "$marker" ]]; then
+  echo "Wine prefix ready: $WINEPREFIX"
+  exit 0
+fi
+
+# Never delete a folder that is not the harness's own prefix.
+case "$WINEPREFIX" in
+  "$QM_BUILD_DIR"/wineprefix) rm -rf "$WINEPREFIX" ;;
+  *) [[ ! -e "$WINEPREFIX" ]] || { echo "refusing to replace $WINEPREFIX" >&2; exit 1; } ;;
+esac
+
+# winemenubuilder would write menu entries and file associations into $HOME.
+WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-};winemenubuilder.exe=d" wineboot -i </dev/null
+wineserver -w
+touch "$marker"
+echo "Wine prefix created: $WINEPREFIX"
