@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# Runs every test of Quellmarch, from a fresh Debian machine or clone:
+# packages, host unit tests, the same under the sanitizers, both Windows
+# builds, the Windows 2000 import check and the Wine end-to-end tests.
+# It goes on past a failing stage, so that one run reports everything, and
+# ends with one line counting every ctest test: `tests: N passed, N failed`.
+# Exit status is non-zero if any test, build or check failed.
+#
+# QM_BUILD_ROOT (default: build) puts the build folders elsewhere, e.g. to
+# keep them apart from someone else's in the same tree.
+set -uo pipefail
+exec </dev/null
+
+root="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$root"
+build_root="${QM_BUILD_ROOT:-build}"
+jobs=2 # the machine has two cores, and others build on it too
+export CMAKE_BUILD_PARALLEL_LEVEL=$jobs
+
+passed=0
+failed=0
+stage_report=()
+failed_stages=()
+
+# stage NAME COMMAND... : runs one step, times it and remembers its outcome.
+stage() {
+  local name="$1" start=$SECONDS status
+  shift
+  echo
+  echo "=== $name"
+  "$@"
+  status=$?
+  local took=$((SECONDS - start))
+  if (( status == 0 )); then
+    stage_report+=("$(printf '  %-22s %5ss  ok' "$name" "$took")")
+  else
+    stage_report+=("$(printf '  %-22s %5ss  FAILED' "$name" "$took")")
+    failed_stages+=("$name")
+  fi
+  echo "=== $name: $( (( status == 0 )) && echo ok || echo FAILED) after ${took}s"
+  return "$status"
+}
+
+skip() {
+  stage_report+=("$(printf '  %-22s %6s  not run (%s)' "$1" "" "$2")")
+  failed_stages+=("$1")
+}
+
+configure_and_build() { # PRESET
+  cmake --preset "$1" -B "$build_root/$1" && cmake --build "$build_root/$1" -j "$jobs"
+}
+
+# Runs ctest in a build folder and adds its counts to the totals. A test that
+# did not run (a failed fixture, a timeout) counts as failed, as ctest says.
+run_ctest() { # PRESET
+  local log status summary total failures
+  log="$(mktemp)"
+  ctest --test-dir "$build_root/$1" --output-on-failure -j "$jobs" 2>&1 | tee "$log"
+  status=${PIPESTATUS[0]}
+  summary="$(grep -oE '[0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)"
+  rm -f "$log"
+  if [[ -n "$summary" ]]; then
+    failures="${summary%% *}"
+    total="${summary##* }"
+    passed=$((passed + total - failures))
+    failed=$((failed + failures))
+  elif (( status != 0 )); then
+    echo "ctest in $build_root/$1 failed before it counted anything" >&2
+  fi
+  return "$status"
+}
+
+build_and_test() { # PRESET
+  if stage "$1 build" configure_and_build "$1"; then
+    stage "$1 tests" run_ctest "$1"
+  else
+    skip "$1 tests" "build failed"
+  fi
+}
+
+overall_start=$SECONDS
+stage "packages" "$root/tools/setup-deps.sh" || { skip "everything else" "packages missing"; }
+
+if (( ${#failed_stages[@]} == 0 )); then
+  build_and_test host
+  build_and_test host-asan
+
+  stage "import checker" "$root/tools/test-check-imports.sh"
+  if stage "win32 build" configure_and_build win32; then
+    stage "import check" "$root/tools/check-imports.sh" "$build_root/win32/bin/Quellmarch.exe"
+  else
+    skip "import check" "win32 build failed"
+  fi
+
+  # Only 64-bit Wine runs on this machine, so the end-to-end tests use win64.
+  build_and_test win64
+fi
+
+echo
+echo "=== stage times"
+printf '%s\n' "${stage_report[@]}"
+printf '  %-22s %5ss\n' "total" "$((SECONDS - overall_start))"
+if (( ${#failed_stages[@]} )); then
+  echo "FAILED: $(IFS=,; echo "${failed_stages[*]}" | sed 's/,/, /g')"
+fi
+echo "tests: $passed passed, $failed failed"
+(( failed == 0 && ${#failed_stages[@]} == 0 ))
