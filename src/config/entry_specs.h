@@ -19,6 +19,8 @@ struct ProgramSpec {
   std::string Directory;
   std::string SkipIfRunning;
   std::string Remark;
+
+  bool operator==(const ProgramSpec&) const = default;
 };
 
 struct ProcessSpec {
@@ -27,6 +29,8 @@ struct ProcessSpec {
   bool Polite = false;
   bool Learn = false;
   std::string Remark;
+
+  bool operator==(const ProcessSpec&) const = default;
 };
 
 // Keywords are compared exactly; unknown ones are ignored. When a keyword

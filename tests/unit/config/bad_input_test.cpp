@@ -9,7 +9,7 @@
 #include "config/config_data.h"
 #include "config/entry_grammar.h"
 #include "config/memory_entry_list.h"
-#include "memory_file_store.h"
+#include "config_test_support.h"
 
 namespace qm {
 namespace {
@@ -46,13 +46,6 @@ class BadInputTest : public ::testing::Test {
     EXPECT_EQ(run.StoredText(runCount - 1), "C:\\added.exe {min}");
     EXPECT_EQ(terminate.Count(), terminateCount);
   }
-  void ExpectLoadDefaults() {
-    EXPECT_TRUE(config.Start_with_windows);
-    EXPECT_FALSE(config.Quit_after_activate || config.Activate_onLaunch || config.Hide_Splashscreen ||
-                 config.BrowseKill_DefaultChecks);
-    EXPECT_EQ(config.Start_Location + config.Start_State + config.DoubleClick_Action, 0);
-    EXPECT_EQ(config.Alternate_On_Icon + config.Alternate_Off_Icon + config.On_Tooltip, "");
-  }
 
   test::MemoryFileStore files;
   MemoryEntryList run;
@@ -62,9 +55,7 @@ class BadInputTest : public ::testing::Test {
 
 TEST_F(BadInputTest, BinaryGarbage) {
   Load(Corpus("binary_garbage.qmf"));
-  ExpectLoadDefaults();
-  EXPECT_EQ(config.Message_Delay, 200);
-  EXPECT_EQ(config.Off_Tooltip, "");
+  EXPECT_EQ(test::SettingsOf(config), test::kLoadDefaults);
   EXPECT_EQ(run.Count() + terminate.Count(), 0u);
   ExpectSaveLoadsBack();
 }

@@ -5,12 +5,14 @@
 #include "config/app_error.h"
 #include "config/entry_grammar.h"
 #include "config/memory_entry_list.h"
-#include "memory_file_store.h"
+#include "config_test_support.h"
 
 namespace qm {
 namespace {
 
 using test::CrLf;
+using test::kLoadDefaults;
+using test::SettingsOf;
 
 class ConfigDataTest : public ::testing::Test {
  protected:
@@ -62,13 +64,9 @@ TEST_F(ConfigDataTest, ResetGivesTheValuesOfANewConfiguration) {
   Load(kExample);
   config.Message_Delay = 5;
   config.Reset();
-  EXPECT_TRUE(config.Start_with_windows);
-  EXPECT_FALSE(config.Quit_after_activate || config.Activate_onLaunch || config.Hide_errors ||
-               config.Hide_Splashscreen || config.BrowseKill_DefaultChecks);
-  EXPECT_EQ(config.Message_Delay, 150);
-  EXPECT_EQ(config.Start_Location + config.DoubleClick_Action + config.Start_State, 0);
-  EXPECT_EQ(config.On_Tooltip, "Quellmarch: Double-Click to Terminate Processes");
-  EXPECT_EQ(config.Off_Tooltip, "Quellmarch: Double-Click to Run Programs");
+  EXPECT_EQ(SettingsOf(config),
+            "1000 150 0 0 0 0 0 [][][Quellmarch: Double-Click to Terminate Processes]"
+            "[Quellmarch: Double-Click to Run Programs]");
   EXPECT_EQ(run.Count() + terminate.Count(), 0u);
 }
 
@@ -93,33 +91,20 @@ TEST_F(ConfigDataTest, LoadsAFullFileAndSavesItUnchanged) {
 
 TEST_F(ConfigDataTest, AMissingFileLoadsTheLoadDefaults) {
   run.AppendStored("x", true);
-  config.On_Tooltip = "t";
+  config.Reset();
   EXPECT_TRUE(config.LoadFromFile("missing.qmf"));
-  EXPECT_TRUE(config.Start_with_windows);
-  EXPECT_FALSE(config.Quit_after_activate || config.Activate_onLaunch || config.Hide_errors ||
-               config.Hide_Splashscreen || config.BrowseKill_DefaultChecks);
-  EXPECT_EQ(config.Message_Delay, 200);
-  EXPECT_EQ(config.On_Tooltip + config.Off_Tooltip + config.Alternate_On_Icon + config.Alternate_Off_Icon, "");
+  EXPECT_EQ(SettingsOf(config), kLoadDefaults);
   EXPECT_EQ(run.Count() + terminate.Count(), 0u);
 }
 
 TEST_F(ConfigDataTest, ReadsValueForms) {
   Load(CrLf({"[startup_options]", "Start_with_windows=0", "Quit_after_activate=2", "Activate_onLaunch=-1",
              "Hide_Splashscreen=yes", "Start_Location=0x1", "Start_State=\" 1 \"", "[Configuration]",
-             "Message_Delay=0x20", "DoubleClick_Action=-7", "Hide_errors=0x", "[Icons]",
-             "On_Tooltip=  \"  On \"  ", "Alternate_On_Icon='C:\\on.ico'"}));
-  EXPECT_FALSE(config.Start_with_windows);
-  EXPECT_TRUE(config.Quit_after_activate);
-  EXPECT_TRUE(config.Activate_onLaunch);
-  EXPECT_FALSE(config.Hide_Splashscreen) << "not an integer: the default";
-  EXPECT_EQ(config.Start_Location, 1);
-  EXPECT_EQ(config.Start_State, 0) << "blanks inside quotes make it no integer";
-  EXPECT_EQ(config.Message_Delay, 32);
-  EXPECT_EQ(config.DoubleClick_Action, -7) << "out-of-range values are the window's business";
-  EXPECT_FALSE(config.Hide_errors);
-  EXPECT_EQ(config.On_Tooltip, "  On ");
-  EXPECT_EQ(config.Alternate_On_Icon, "C:\\on.ico");
-
+             "Message_Delay=0x20", "DoubleClick_Action=-7", "Hide_errors=0x", "BrowseKill_DefaultChecks=0X0",
+             "[Icons]", "On_Tooltip=  \"  On \"  ", "Alternate_On_Icon='C:\\on.ico'"}));
+  // Not integers, and so the defaults: "yes", "0x", and " 1 " (blanks kept by
+  // the quotes). Out-of-range values are left for the window to clamp.
+  EXPECT_EQ(SettingsOf(config), "0110 32 0 1 -7 0 0 [C:\\on.ico][][  On ][]");
   Load(CrLf({"[Configuration]", "Message_Delay=abc"}));
   EXPECT_EQ(config.Message_Delay, 200);
 }
