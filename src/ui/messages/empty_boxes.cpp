@@ -6,8 +6,8 @@ namespace qm {
 
 TEmptyBoxes::TEmptyBoxes() : Form("EmptyBoxes")
 {
-    makeMessageWindow(*this, "Attention", 317, 175);
-    makePlainText(Memo1, {8, 8, 295, 97});
+    makeMessageWindow(*this, "Attention", 380, 190);
+    makePlainText(Memo1, {8, 8, 358, 112});
     // The trailing blanks are part of the texts.
     Memo1.setLines({
         "Double-click on the system tray icon to alternate ",
@@ -17,7 +17,7 @@ TEmptyBoxes::TEmptyBoxes() : Form("EmptyBoxes")
         "Single-click on the system tray icon for shortcuts to ",
         "various options.",
     });
-    BitBtn1.setBounds(117, 114, 75, 25);
+    BitBtn1.setBounds(150, 128, 75, 25);
 }
 
 }  // namespace qm

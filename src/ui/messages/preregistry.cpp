@@ -7,7 +7,7 @@ namespace qm {
 Tpreregistry::Tpreregistry() : Form("preregistry")
 {
     makeMessageWindow(*this, "Note", 537, 215);
-    makePlainText(preregistry, {8, 8, 515, 130});
+    makePlainText(preregistry, {8, 6, 515, 146});
     preregistry.setLines({
         "Because you have checked the \"Start with Windows\" box for this configuration, Quellmarch needs to ",
         "insert an entry into your windows registry.",
@@ -18,8 +18,8 @@ Tpreregistry::Tpreregistry() : Form("preregistry")
         "",
         "You can always remove the registry key by unchecking the \"Start with WIndows\" box and re-saving this file.",
     });
-    BitBtn1.setBounds(182, 150, 75, 25);
-    BitBtn2.setBounds(274, 150, 75, 25);
+    BitBtn1.setBounds(182, 156, 75, 25);
+    BitBtn2.setBounds(274, 156, 75, 25);
 }
 
 }  // namespace qm

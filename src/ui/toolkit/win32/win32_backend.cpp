@@ -1,0 +1,293 @@
+#include "ui/toolkit/win32/win32_backend.h"
+
+#include "ui/toolkit/toolkit.h"
+#include "ui/toolkit/win32/font_cache.h"
+#include "ui/toolkit/win32/win32_peer.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include <vector>
+
+namespace qm::ui::win32 {
+
+HINSTANCE instance() { return GetModuleHandleA(nullptr); }
+
+void registerClasses()
+{
+    static bool registered = false;
+    if (registered) {
+        return;
+    }
+    registered = true;
+    INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    WNDCLASSA form{};
+    form.style = CS_DBLCLKS;
+    form.lpfnWndProc = &containerProc;
+    form.hInstance = instance();
+    form.hIcon = LoadIconA(instance(), MAKEINTRESOURCEA(1));
+    if (form.hIcon == nullptr) {
+        form.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+    }
+    form.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    form.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    form.lpszClassName = kFormClass;
+    RegisterClassA(&form);
+
+    WNDCLASSA container = form;
+    container.hIcon = nullptr;
+    container.lpszClassName = kContainerClass;
+    RegisterClassA(&container);
+}
+
+namespace {
+
+HWND topLevelOf(HWND hwnd)
+{
+    while (hwnd != nullptr && (GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD) != 0) {
+        hwnd = GetParent(hwnd);
+    }
+    return hwnd;
+}
+
+// The dialog keys (Tab, Enter, Escape) for whichever of our windows has the message.
+void dispatch(MSG& msg)
+{
+    HWND root = topLevelOf(msg.hwnd);
+    if (root != nullptr && peerOfWindow(root) != nullptr && IsDialogMessageA(root, &msg)) {
+        return;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+}
+
+HWND activeOwnWindow()
+{
+    HWND active = GetActiveWindow();
+    return active != nullptr && peerOfWindow(active) != nullptr ? active : nullptr;
+}
+
+}  // namespace
+
+Win32Backend::Win32Backend() : fonts_(std::make_unique<FontCache>()) {}
+
+Win32Backend::~Win32Backend() = default;
+
+unsigned Win32Backend::registerMenuItem(MenuItem& item)
+{
+    const unsigned id = nextMenuId_++;
+    menuItems_[id] = &item;
+    return id;
+}
+
+MenuItem* Win32Backend::menuItem(unsigned id) const
+{
+    auto it = menuItems_.find(id);
+    return it != menuItems_.end() ? it->second : nullptr;
+}
+
+unsigned Win32Backend::registerTimer(Timer& timer)
+{
+    const unsigned id = nextTimerId_++;
+    timers_[id] = &timer;
+    return id;
+}
+
+Timer* Win32Backend::timer(unsigned id) const
+{
+    auto it = timers_.find(id);
+    return it != timers_.end() ? it->second : nullptr;
+}
+
+void Win32Backend::attach(Form& form) { createForm(*this, form); }
+
+void Win32Backend::changed(Component& component, Change what, int)
+{
+    if (Win32Peer* peer = peerOf(component)) {
+        sync(*peer, what);
+    } else if (dynamic_cast<MenuItem*>(&component) != nullptr && what == Change::Menu) {
+        // Items of a menu bar are built into the bar; popup menus are built when shown.
+        if (Win32Peer* formPeer = peerOf(component.form()); formPeer != nullptr && formPeer->menu != nullptr) {
+            rebuildMenuBar(*formPeer);
+        }
+    }
+    if (auto* item = dynamic_cast<MenuItem*>(&component); item != nullptr && peerOf(*item) != nullptr) {
+        if (Win32Peer* formPeer = peerOf(component.form()); formPeer != nullptr && formPeer->menu != nullptr) {
+            rebuildMenuBar(*formPeer);
+        }
+    }
+}
+
+Size Win32Backend::frameExtent(const Form& form) const
+{
+    RECT r{0, 0, 100, 100};
+    AdjustWindowRectEx(&r, formStyle(form), form.menu() != nullptr, formExStyle(form));
+    return {r.right - r.left - 100, r.bottom - r.top - 100};
+}
+
+Size Win32Backend::screenSize() const
+{
+    // The work area, so a centred window does not sit under the taskbar.
+    RECT work;
+    if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0)) {
+        return {work.right - work.left, work.bottom - work.top};
+    }
+    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+void Win32Backend::showForm(Form& form, bool activate)
+{
+    Win32Peer* peer = peerOf(form);
+    if (peer == nullptr) {
+        return;
+    }
+    UINT flags = SWP_SHOWWINDOW;
+    if (!activate) {
+        flags |= SWP_NOACTIVATE;
+    }
+    SetWindowPos(peer->hwnd, form.stayOnTop() ? HWND_TOPMOST : HWND_TOP, form.left(), form.top(), form.width(),
+                 form.height(), flags);
+    if (activate) {
+        SetForegroundWindow(peer->hwnd);
+    }
+    UpdateWindow(peer->hwnd);
+}
+
+void Win32Backend::hideForm(Form& form)
+{
+    if (Win32Peer* peer = peerOf(form)) {
+        ShowWindow(peer->hwnd, SW_HIDE);
+    }
+}
+
+ModalResult Win32Backend::showModal(Form& form)
+{
+    Win32Peer* peer = peerOf(form);
+    // Only the owner is disabled: disabling an ancestor of the dialog would
+    // disable the dialog too.
+    HWND owner = activeOwnWindow();
+    if (owner == peer->hwnd || (owner != nullptr && !IsWindowEnabled(owner))) {
+        owner = nullptr;
+    }
+    if (owner != nullptr) {
+        EnableWindow(owner, FALSE);
+    }
+    bool quitSeen = false;
+    WPARAM quitCode = 0;
+    try {
+        form.show();
+        MSG msg;
+        while (form.modalResult() == ModalResult::None) {
+            const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+            if (got == 0 || got == -1) {
+                quitSeen = true;
+                quitCode = msg.wParam;
+                form.setModalResult(ModalResult::Cancel);
+                break;
+            }
+            dispatch(msg);
+        }
+    } catch (...) {
+        if (owner != nullptr) {
+            EnableWindow(owner, TRUE);
+        }
+        throw;
+    }
+    const ModalResult result = form.modalResult();
+    // The owner comes back before the dialog goes, so activation returns to it.
+    if (owner != nullptr) {
+        EnableWindow(owner, TRUE);
+    }
+    form.hide();
+    if (quitSeen) {
+        // The outer loop must see the request to end the program too.
+        PostQuitMessage(static_cast<int>(quitCode));
+    }
+    return result;
+}
+
+void Win32Backend::runLoop()
+{
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        dispatch(msg);
+    }
+}
+
+void Win32Backend::quit() { PostQuitMessage(0); }
+
+ModalResult Win32Backend::messageBox(const std::string& text, const std::string& caption, MessageButtons buttons,
+                                     MessageIcon icon)
+{
+    UINT flags = MB_SETFOREGROUND;
+    switch (buttons) {
+    case MessageButtons::Ok: flags |= MB_OK; break;
+    case MessageButtons::OkCancel: flags |= MB_OKCANCEL; break;
+    case MessageButtons::YesNo: flags |= MB_YESNO; break;
+    case MessageButtons::YesNoCancel: flags |= MB_YESNOCANCEL; break;
+    }
+    switch (icon) {
+    case MessageIcon::None: break;
+    case MessageIcon::Information: flags |= MB_ICONINFORMATION; break;
+    case MessageIcon::Warning: flags |= MB_ICONWARNING; break;
+    case MessageIcon::Error: flags |= MB_ICONERROR; break;
+    case MessageIcon::Question: flags |= MB_ICONQUESTION; break;
+    }
+    switch (MessageBoxA(activeOwnWindow(), text.c_str(), caption.c_str(), flags)) {
+    case IDOK: return ModalResult::Ok;
+    case IDYES: return ModalResult::Yes;
+    case IDNO: return ModalResult::No;
+    default: return ModalResult::Cancel;
+    }
+}
+
+std::optional<std::string> Win32Backend::executeFileDialog(FileDialog& dialog)
+{
+    // "Text|*.txt|All|*.*" becomes the double-NUL-terminated list Windows wants.
+    std::string filter = dialog.filter;
+    for (char& c : filter) {
+        if (c == '|') {
+            c = '\0';
+        }
+    }
+    filter.append(2, '\0');
+    std::vector<char> path(32768, '\0');
+    dialog.fileName.copy(path.data(), path.size() - 1);
+
+    OPENFILENAMEA ofn{};
+    // The size Windows 95 and NT 4 know; later systems accept it too.
+    ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    ofn.hwndOwner = activeOwnWindow();
+    ofn.lpstrFilter = dialog.filter.empty() ? nullptr : filter.c_str();
+    ofn.lpstrFile = path.data();
+    ofn.nMaxFile = static_cast<DWORD>(path.size());
+    ofn.lpstrInitialDir = dialog.initialDir.empty() ? nullptr : dialog.initialDir.c_str();
+    ofn.lpstrTitle = dialog.title.empty() ? nullptr : dialog.title.c_str();
+    ofn.lpstrDefExt = dialog.defaultExt.empty() ? nullptr : dialog.defaultExt.c_str();
+    ofn.Flags = OFN_EXPLORER;
+    const FileDialogOptions& o = dialog.options;
+    if (o.fileMustExist) {
+        ofn.Flags |= OFN_FILEMUSTEXIST;
+    }
+    if (o.pathMustExist) {
+        ofn.Flags |= OFN_PATHMUSTEXIST;
+    }
+    if (o.overwritePrompt) {
+        ofn.Flags |= OFN_OVERWRITEPROMPT;
+    }
+    if (o.hideReadOnly) {
+        ofn.Flags |= OFN_HIDEREADONLY;
+    }
+    if (o.noChangeDir) {
+        ofn.Flags |= OFN_NOCHANGEDIR;
+    }
+    const BOOL chosen = dialog.kind() == FileDialogKind::Save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
+    if (!chosen) {
+        return std::nullopt;
+    }
+    return std::string(path.data());
+}
+
+}  // namespace qm::ui::win32
