@@ -4,6 +4,8 @@
 //   qm_gallery attention             shows the Attention window modally and lets a
 //                                    second process find it, read it and press OK
 //   qm_gallery attention-client TEXT that second process
+//   qm_gallery contract              the toolkit's event contract on real controls
+#include "contract_check.h"
 #include "png_writer.h"
 #include "sample_window.h"
 #include "ui/messages/attention.h"
@@ -41,11 +43,7 @@ void pump(DWORD ms)
     }
 }
 
-HWND windowOf(const ui::Form& form)
-{
-    // The toolkit keeps the window handle private; the caption finds it.
-    return FindWindowA("QuellmarchForm", form.caption().c_str());
-}
+HWND windowOf(const ui::Form& form) { return static_cast<HWND>(ui::win32::Win32Backend::handleOf(form)); }
 
 // Copies what the screen shows inside the window's rectangle.
 bool capture(HWND hwnd, const std::string& path)
@@ -216,7 +214,7 @@ int attentionTest()
     GetExitCodeProcess(client.hProcess, &clientExit);
     CloseHandle(client.hThread);
     CloseHandle(client.hProcess);
-    const bool hidden = !IsWindowVisible(FindWindowA("QuellmarchForm", "Attention"));
+    const bool hidden = !IsWindowVisible(windowOf(attention));
     std::printf("client exit %lu, result %s, window hidden %d\n", static_cast<unsigned long>(clientExit),
                 ui::toString(attention.modalResult()), hidden ? 1 : 0);
     const bool passed = clientExit == 0 && pressedOk && hidden;
@@ -236,9 +234,12 @@ int main(int argc, char** argv)
     if (mode == "attention") {
         return attentionTest();
     }
+    if (mode == "contract") {
+        return gallery::runContractCheck();
+    }
     if (mode == "attention-client" && argc > 2) {
         return attentionClient(argv[2]);
     }
-    std::fprintf(stderr, "usage: qm_gallery screenshots [folder] | attention\n");
+    std::fprintf(stderr, "usage: qm_gallery screenshots [folder] | attention | contract\n");
     return 2;
 }

@@ -103,6 +103,12 @@ Timer* Win32Backend::timer(unsigned id) const
 
 void Win32Backend::attach(Form& form) { createForm(*this, form); }
 
+void* Win32Backend::handleOf(const Component& component)
+{
+    Win32Peer* peer = peerOf(component);
+    return peer != nullptr ? peer->hwnd : nullptr;
+}
+
 void Win32Backend::changed(Component& component, Change what, int)
 {
     if (Win32Peer* peer = peerOf(component)) {
@@ -151,6 +157,13 @@ void Win32Backend::showForm(Form& form, bool activate)
                  form.height(), flags);
     if (activate) {
         SetForegroundWindow(peer->hwnd);
+        // Give the keyboard to the first control, so Tab, Enter and Escape work at once.
+        HWND focus = GetFocus();
+        if (focus == nullptr || (focus != peer->hwnd && !IsChild(peer->hwnd, focus))) {
+            if (HWND first = GetNextDlgTabItem(peer->hwnd, nullptr, FALSE)) {
+                SetFocus(first);
+            }
+        }
     }
     UpdateWindow(peer->hwnd);
 }

@@ -35,6 +35,11 @@ public:
     std::optional<std::string> executeFileDialog(FileDialog& dialog) override;
     void popup(PopupMenu& menu, Control* at, int x, int y) override;
 
+    // The native window of a form or control (an HWND), for the platform
+    // code that needs one (the tray icon's owner) and for tests that drive
+    // the real controls; nullptr before the form is attached.
+    static void* handleOf(const Component& component);
+
     // For the window procedures.
     void report(std::exception_ptr error) { reportError(error); }
     FontCache& fonts() { return *fonts_; }

@@ -1,0 +1,137 @@
+#include "contract_check.h"
+
+#include "sample_window.h"
+#include "ui/toolkit/win32/win32_backend.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <stdexcept>
+#include <string>
+
+namespace qm::gallery {
+
+namespace {
+
+int failures = 0;
+int checks = 0;
+
+void expect(bool condition, const char* what)
+{
+    ++checks;
+    if (!condition) {
+        ++failures;
+        std::fprintf(stderr, "FAILED: %s\n", what);
+    }
+}
+
+void pump()
+{
+    MSG msg;
+    for (int round = 0; round < 5; ++round) {
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(20);
+    }
+}
+
+HWND hwndOf(const ui::Component& c) { return static_cast<HWND>(ui::win32::Win32Backend::handleOf(c)); }
+
+std::string textOf(HWND hwnd)
+{
+    char buffer[512] = {};
+    GetWindowTextA(hwnd, buffer, sizeof buffer);
+    return buffer;
+}
+
+}  // namespace
+
+int runContractCheck()
+{
+    ui::win32::Win32Backend backend;
+    ui::Application app(backend);
+    app.setTitle("Quellmarch");
+    TControlSample form;
+    app.add(form);
+    int errorsReported = 0;
+    // A message box would wait for a user; here the report only counts.
+    backend.setErrorReport([&](std::exception_ptr) { ++errorsReported; });
+
+    int checkClicks = 0, listChecks = 0, editChanges = 0, trackChanges = 0, groupClicks = 0, listClicks = 0;
+    int lastToggled = -1;
+    form.CheckBox2.onClick = [&] { ++checkClicks; };
+    form.CheckListBox1.onClickCheck = [&](int i) {
+        ++listChecks;
+        lastToggled = i;
+    };
+    form.CheckListBox1.onClick = [&] { ++listClicks; };
+    form.Edit1.onChange = [&] { ++editChanges; };
+    form.TrackBar1.onChange = [&] { ++trackChanges; };
+    form.RadioGroup1.onClick = [&] { ++groupClicks; };
+    form.Button1.onClick = [] { throw std::runtime_error("a handler failed"); };
+    form.show();
+    pump();
+
+    // Code sets values: the windows follow, no event fires.
+    form.CheckBox2.setChecked(true);
+    form.CheckListBox1.setChecked(1, true);
+    form.CheckListBox1.setItemIndex(2);
+    form.Edit1.setText("set by code");
+    form.TrackBar1.setPosition(400);
+    form.RadioGroup1.setItemIndex(2);
+    pump();
+    expect(checkClicks + listChecks + listClicks + editChanges + trackChanges + groupClicks == 0,
+           "no event for values set by code");
+    expect(SendMessageA(hwndOf(form.CheckBox2), BM_GETCHECK, 0, 0) == BST_CHECKED, "check box shows the model");
+    expect(SendMessageA(hwndOf(form.CheckListBox1), LB_GETCURSEL, 0, 0) == 2, "list selection shows the model");
+    expect(textOf(hwndOf(form.Edit1)) == "set by code", "edit shows the model");
+    expect(SendMessageA(hwndOf(form.TrackBar1), TBM_GETPOS, 0, 0) == 400, "track bar shows the model");
+
+    // The user acts: one event each, and the model knows first.
+    SendMessageA(hwndOf(form.CheckBox2), BM_CLICK, 0, 0);
+    pump();
+    expect(checkClicks == 1 && !form.CheckBox2.checked(), "a click on the check box clears it once");
+    expect(SendMessageA(hwndOf(form.CheckBox2), BM_GETCHECK, 0, 0) == BST_UNCHECKED, "check box shows the click");
+
+    const int itemHeight = form.CheckListBox1.itemHeight();
+    const LPARAM onBox = MAKELPARAM(5, itemHeight * 0 + itemHeight / 2);
+    SendMessageA(hwndOf(form.CheckListBox1), WM_LBUTTONDOWN, MK_LBUTTON, onBox);
+    SendMessageA(hwndOf(form.CheckListBox1), WM_LBUTTONUP, 0, onBox);
+    pump();
+    expect(listChecks == 1 && lastToggled == 0, "a click on an item's box toggles that item");
+    expect(!form.CheckListBox1.checked(0), "the first item is unchecked now");
+    expect(form.CheckListBox1.itemIndex() == 0 && listClicks == 1, "the click also selects the item");
+    const LPARAM onText = MAKELPARAM(120, itemHeight * 1 + itemHeight / 2);
+    SendMessageA(hwndOf(form.CheckListBox1), WM_LBUTTONDOWN, MK_LBUTTON, onText);
+    SendMessageA(hwndOf(form.CheckListBox1), WM_LBUTTONUP, 0, onText);
+    pump();
+    expect(listChecks == 1 && form.CheckListBox1.checked(1), "a click on the text does not toggle");
+
+    SendMessageA(hwndOf(form.Edit1), EM_SETSEL, 0, -1);
+    SendMessageA(hwndOf(form.Edit1), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("typed"));
+    pump();
+    expect(editChanges == 1 && form.Edit1.text() == "typed", "typing reaches the model once");
+
+    SendMessageA(hwndOf(form.TrackBar1), WM_KEYDOWN, VK_RIGHT, 0);
+    pump();
+    expect(trackChanges == 1 && form.TrackBar1.position() == 401, "a key on the track bar moves it by one");
+
+    HWND secondRadio = FindWindowExA(hwndOf(form.RadioGroup1), nullptr, "Button", "DblClick = Browse");
+    SendMessageA(secondRadio, BM_CLICK, 0, 0);
+    pump();
+    expect(groupClicks == 1 && form.RadioGroup1.itemIndex() == 1, "a radio of the group selects its item");
+
+    SendMessageA(hwndOf(form.Button1), BM_CLICK, 0, 0);
+    pump();
+    expect(errorsReported == 1, "an exception in a handler reaches the error report");
+    expect(IsWindow(hwndOf(form)) && IsWindowVisible(hwndOf(form)), "the window lives on after the error");
+
+    form.hide();
+    std::printf("%d passed, %d failed\n", checks - failures, failures);
+    return failures == 0 ? 0 : 1;
+}
+
+}  // namespace qm::gallery
