@@ -1,6 +1,7 @@
 #include "contract_check.h"
 
 #include "sample_window.h"
+#include "ui/messages/terminating_status.h"
 #include "ui/toolkit/win32/win32_backend.h"
 
 #include <windows.h>
@@ -13,6 +14,21 @@
 namespace qm::gallery {
 
 namespace {
+
+// A modal window whose timer acts while its nested loop runs.
+class TModalProbe : public ui::Form {
+public:
+    TModalProbe() : Form("ModalProbe")
+    {
+        setCaption("Modal probe");
+        setBorderStyle(ui::BorderStyle::Dialog);
+        setClientSize(200, 80);
+        BitBtn1.setBounds(60, 40, 75, 25);
+        Timer1.setEnabled(false);
+    }
+    ui::BitBtn BitBtn1{*this, "BitBtn1", ui::BitBtnKind::Ok};
+    ui::Timer Timer1{*this, "Timer1", 200};
+};
 
 int failures = 0;
 int checks = 0;
@@ -128,6 +144,44 @@ int runContractCheck()
     pump();
     expect(errorsReported == 1, "an exception in a handler reaches the error report");
     expect(IsWindow(hwndOf(form)) && IsWindowVisible(hwndOf(form)), "the window lives on after the error");
+
+    // A modal show disables its owner, passes WM_QUIT on to the outer loop,
+    // and gives the owner back.
+    TModalProbe probe;
+    app.add(probe);
+    form.show();
+    pump();
+    bool ownerDisabled = false;
+    int ticks = 0;
+    probe.Timer1.onTimer = [&] {
+        if (++ticks == 2) {
+            probe.Timer1.setEnabled(false);
+            ownerDisabled = !IsWindowEnabled(hwndOf(form));
+            PostQuitMessage(7);
+        }
+    };
+    probe.Timer1.setEnabled(true);
+    const ui::ModalResult result = probe.showModal();
+    expect(ticks == 2, "timer ticks arrive through the nested loop and stop when disabled");
+    expect(result == ui::ModalResult::Cancel, "WM_QUIT ends a modal show with Cancel");
+    expect(ownerDisabled, "the owner is disabled during the modal show");
+    expect(IsWindowEnabled(hwndOf(form)) != FALSE, "the owner is enabled again afterwards");
+    MSG quit;
+    expect(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) && quit.wParam == 7,
+           "the quit request is passed on to the outer loop");
+
+    // The status window appears over everything but leaves the focus alone.
+    TTerminatingStatus status;
+    app.add(status);
+    form.show();
+    pump();
+    const HWND activeBefore = GetActiveWindow();
+    status.showWithoutFocus();
+    pump();
+    expect(activeBefore == hwndOf(form) && GetActiveWindow() == activeBefore,
+           "the status window does not take the focus");
+    expect(IsWindowVisible(hwndOf(status)) != FALSE, "the status window is visible");
+    status.hideStatus();
 
     form.hide();
     std::printf("%d passed, %d failed\n", checks - failures, failures);
