@@ -7,10 +7,8 @@
 
 namespace qm {
 
-// ShowWindow commands the launcher passes on.
-inline constexpr int kShowNormal = 1;
-inline constexpr int kShowMaximized = 3;
-inline constexpr int kShowMinimizedNoActive = 6;
+// The show command of Execute is a ShowWindow value: 1 normal, 3 maximized,
+// 6 minimized (config/entry_specs.h names the ones program entries use).
 
 class Shell {
  public:

@@ -111,10 +111,10 @@ TEST_F(SimMachineTest, FilesFollowWindowsPathRules) {
 }
 
 TEST_F(SimMachineTest, OutsideEffectsAreRecorded) {
-  platform.shell.Execute(7, "open", "notepad.exe", "", "C:\\", kShowMinimizedNoActive);
+  platform.shell.Execute(7, "open", "notepad.exe", "", "C:\\", 6);
   platform.shell.SetScreenSaveActive(false);
   ASSERT_EQ(machine.shell.calls.size(), 1u);
-  EXPECT_EQ(machine.shell.calls[0].showCommand, kShowMinimizedNoActive);
+  EXPECT_EQ(machine.shell.calls[0].showCommand, 6);
   EXPECT_EQ(machine.shell.screenSaverSwitches, std::vector<bool>{false});
 
   TrayIconData data;
