@@ -1,0 +1,120 @@
+#include "engine/batch_actions.h"
+
+#include "config/entry_grammar.h"
+#include "engine/pause.h"
+
+namespace qm {
+
+namespace {
+
+// (i + 1) x 100 / n in floating point, truncated.
+int ProgressAfter(std::size_t index, std::size_t count) {
+  return static_cast<int>(static_cast<double>(index + 1) * 100.0 / static_cast<double>(count));
+}
+
+}  // namespace
+
+int CountChecked(const EntryList& list) {
+  int checked = 0;
+  for (std::size_t i = 0; i < list.Count(); ++i) {
+    if (list.Checked(i)) ++checked;
+  }
+  return checked;
+}
+
+BatchActions::BatchActions(Terminator& terminator, Launcher& launcher, Clock& clock, const TConfigData& config,
+                           EngineUi& ui)
+    : terminator_(terminator), launcher_(launcher), clock_(clock), config_(config), ui_(ui) {}
+
+void BatchActions::Pause(int units) { qm::Pause(clock_, config_, units); }
+
+// Items are read by their stored text, not by converting the display text
+// back: the list keeps both because the conversion is lossy for long names.
+
+void BatchActions::RunAll(const EntryList& list) {
+  ui_.WindowToConfig();
+  ui_.SetProgress(1);
+  ui_.SetStatusText("");
+  ui_.ShowStatus();
+  const std::size_t n = list.Count();
+  for (std::size_t i = 0; i < n; ++i) {
+    const std::string stored = list.StoredText(i);
+    const int p = ProgressAfter(i, n);
+    ui_.SetProgress(p);
+    if (list.Checked(i)) {
+      launcher_.LaunchEntry(stored);
+    } else {
+      ui_.SetStatusText("Skipping " + Abbreviate(stored, 76));
+    }
+    ui_.SetProgress(p);
+    Pause(5);
+    ui_.SetProgress(p);
+  }
+  Pause(3);
+  ui_.HideStatus();
+}
+
+void BatchActions::TerminateAll(EntryList& list) {
+  ui_.WindowToConfig();
+  ui_.SetProgress(0);
+  ui_.SetStatusText("");
+  ui_.ShowStatus();
+  ui_.SetStatusText("");
+  ui_.SetProgress(1);
+  int q = 0;
+  const std::size_t n = list.Count();
+  for (std::size_t i = 0; i < n; ++i) {
+    const bool checked = list.Checked(i);
+    const std::string prefix = checked ? "Searching for " : "Skipping ";
+    std::string stored = list.StoredText(i);
+    if (stored.empty()) continue;
+    // The line never exceeds 85 characters.
+    ui_.SetStatusText(prefix + Abbreviate(stored, 85 - static_cast<int>(prefix.size())));
+    ui_.SetProgress(q);
+    Pause(3);
+    if (checked) {
+      terminator_.TerminateEntry(stored);
+      list.SetStored(i, stored);
+    }
+    q = ProgressAfter(i, n);
+    ui_.SetProgress(q);
+  }
+  Pause(3);
+  ui_.HideStatus();
+}
+
+void BatchActions::RunOneEntry(std::string_view stored) {
+  ui_.SetProgress(50);
+  ui_.SetStatusText("Runnning " + Abbreviate(stored, 76));
+  ui_.ShowStatus();
+  launcher_.LaunchEntry(stored);
+  Pause(1);
+  ui_.SetProgress(75);
+  Pause(2);
+  ui_.SetProgress(100);
+  Pause(2);
+  ui_.HideStatus();
+}
+
+void BatchActions::TerminateOneEntry(std::string& stored) { TerminateOne(stored, {}); }
+
+void BatchActions::TerminateOneEntry(EntryList& list, std::size_t index) {
+  std::string stored = list.StoredText(index);
+  TerminateOne(stored, [&] { list.SetStored(index, stored); });
+}
+
+void BatchActions::TerminateOne(std::string& stored, const std::function<void()>& writeBack) {
+  ui_.ShowStatus();
+  ui_.SetProgress(50);
+  ui_.SetStatusText("Searching for " + Abbreviate(stored, 71));
+  Pause(1);
+  terminator_.TerminateEntry(stored);
+  if (writeBack) writeBack();
+  ui_.SetProgress(75);
+  Pause(2);
+  ui_.SetProgress(100);
+  Pause(2);
+  ui_.HideStatus();
+}
+
+}  // namespace qm

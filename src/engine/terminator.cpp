@@ -1,0 +1,156 @@
+#include "engine/terminator.h"
+
+#include <exception>
+#include <vector>
+
+#include "config/entry_grammar.h"
+#include "config/entry_specs.h"
+#include "engine/pattern_matcher.h"
+#include "engine/pause.h"
+#include "engine/process_row.h"
+#include "engine/screen_saver_entry.h"
+
+namespace qm {
+
+namespace {
+
+enum class Mode { Normal, Harsh, Polite, Learn };
+
+Mode ChooseMode(bool harsh, bool polite, bool learn) {
+  if (learn) return Mode::Learn;
+  if (harsh) return Mode::Harsh;
+  if (polite) return Mode::Polite;
+  return Mode::Normal;
+}
+
+std::uint32_t GracePeriod(Mode mode) {
+  switch (mode) {
+    case Mode::Learn:
+      return kLearnGraceMs;
+    case Mode::Harsh:
+      return kHarshGraceMs;
+    case Mode::Polite:
+      return kPoliteGraceMs;
+    case Mode::Normal:
+      break;
+  }
+  return kNormalGraceMs;
+}
+
+bool ReplaceFirst(std::string& text, std::string_view what, std::string_view with) {
+  const std::size_t at = text.find(what);
+  if (at == std::string::npos) return false;
+  text.replace(at, what.size(), with);
+  return true;
+}
+
+// Closes the process handle however the code between leaves.
+class ProcessHandle {
+ public:
+  ProcessHandle(Processes& processes, ObjectHandle handle) : processes_(processes), handle_(handle) {}
+  ~ProcessHandle() {
+    if (handle_ != 0) processes_.CloseHandle(handle_);
+  }
+  ProcessHandle(const ProcessHandle&) = delete;
+  ProcessHandle& operator=(const ProcessHandle&) = delete;
+  ObjectHandle get() const { return handle_; }
+
+ private:
+  Processes& processes_;
+  ObjectHandle handle_;
+};
+
+}  // namespace
+
+Terminator::Terminator(const Platform& platform, ProcessSnapshot& snapshot, const TConfigData& config, EngineUi& ui)
+    : processes_(platform.processes),
+      windows_(platform.windows),
+      shell_(platform.shell),
+      clock_(platform.clock),
+      snapshot_(snapshot),
+      config_(config),
+      ui_(ui) {}
+
+void Terminator::TerminateEntry(std::string& stored) {
+  const ProcessSpec spec = ParseProcessEntry(stored);
+  if (IsScreenSaverEntry(spec.Pattern)) {
+    shell_.SetScreenSaveActive(false);
+    return;
+  }
+  const int result = TerminateMatching(spec.Pattern, spec.Harsh, spec.Polite, spec.Learn);
+  if (!spec.Learn) return;
+  if (result == kEndedByItself) {
+    ReplaceFirst(stored, " {learn}", "");
+    ui_.MarkConfigChanged();
+  } else if (result == kEndedByForce) {
+    ReplaceFirst(stored, "{learn}", "{harsh}");
+    ui_.MarkConfigChanged();
+  }
+}
+
+int Terminator::TerminateMatching(std::string_view pattern, bool harsh, bool polite, bool learn) {
+  const PatternMatcher matcher(pattern);  // a rejected pattern leaves before any pass
+  const Mode mode = ChooseMode(harsh, polite, learn);
+  const std::uint32_t grace = GracePeriod(mode);
+  const bool noForce = mode == Mode::Polite;
+  const ProcessId self = processes_.CurrentProcessId();
+  int final = kNothingMatched;
+  int r = kNothingMatched;
+  try {
+    for (int pass = 1; pass <= kTerminatePasses; ++pass) {
+      snapshot_.Refresh();
+      // A copy: the error message below is modal, and whatever the user does
+      // meanwhile may refresh the snapshot.
+      const std::vector<std::string> rows = snapshot_.Rows();
+      for (const std::string& row : rows) {
+        const std::string candidate = DisplayToStored(RowNameText(row));
+        if (!matcher.Matches(candidate)) continue;
+        const ProcessId pid = RowPid(row);
+        if (pid == self) continue;
+        if (mode == Mode::Learn) {
+          ui_.SetStatusText("Terminating " + Abbreviate(candidate, 46) + " in Learn Mode (be patient)");
+        } else {
+          ui_.SetStatusText("Terminating " + Abbreviate(candidate, 73));
+        }
+        r = CloseOrKillProcess(pid, grace, noForce);
+        if (pass == 1) {
+          if (mode != Mode::Learn) {
+            Pause(clock_, config_, 2);
+          } else if (r != kEndedByItself) {
+            Pause(clock_, config_, 5);
+          }
+        }
+        if (r == kCannotOpen) {
+          if (pass == kTerminatePasses) {
+            r = kStillRunning;
+            final = kStillRunning;
+          } else {
+            r = kEndedByForce;  // taken as gone
+          }
+        }
+        if (r == kStillRunning && mode != Mode::Polite && !config_.Hide_errors) {
+          ui_.ShowError("Error: could not terminate '" + candidate + "' (pid #" + PidText(pid) + ").");
+        }
+      }
+    }
+  } catch (const std::exception&) {
+    if (!config_.Hide_errors) ui_.ShowError("Error: exception trying to terminate process.");
+    return final;
+  }
+  if (final == kNothingMatched) final = r;
+  return final;
+}
+
+int Terminator::CloseOrKillProcess(ProcessId pid, std::uint32_t graceMs, bool noForce) {
+  const ProcessHandle process(processes_, processes_.OpenProcess(kProcessSyncAndTerminate, pid));
+  if (process.get() == 0) return kCannotOpen;
+  windows_.EnumWindows([&](WindowHandle window) {
+    if (windows_.GetWindowThreadProcessId(window) == pid) windows_.PostCloseMessage(window);
+    return true;
+  });
+  if (processes_.WaitForSingleObject(process.get(), graceMs) == WaitResult::Signaled) return kEndedByItself;
+  if (noForce) return kStillRunning;
+  return processes_.TerminateProcess(process.get(), 0) ? kEndedByForce : kStillRunning;
+}
+
+}  // namespace qm

@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "config/app_error.h"
+#include "config/entry_grammar.h"
+#include "termination/engine_fixture.h"
+
+namespace qm::testing {
+namespace {
+
+using sim::CloseAnswer;
+using Lines = std::vector<std::string>;
+
+class BatchActionsTest : public EngineTest {
+ protected:
+  BatchActions& batch() { return engine.batch; }
+};
+
+TEST_F(BatchActionsTest, RunAllStartsCheckedEntriesAndPacesEachOne) {
+  runList.AppendStored("C:\\A.EXE", true);
+  runList.AppendStored("C:\\B.EXE {arg x}", false);
+  runList.AppendStored("C:\\C.EXE {min}", true);
+  batch().RunAll(runList);
+  EXPECT_EQ(ui.log, (Lines{"window to config", "progress 1", "status ", "show",
+                           "progress 33", "status Starting C:\\A.EXE", "progress 33", "progress 33",
+                           "progress 66", "status Skipping C:\\B.EXE {arg x}", "progress 66", "progress 66",
+                           "progress 100", "status Starting C:\\C.EXE", "progress 100", "progress 100",
+                           "hide"}));
+  ASSERT_EQ(machine.shell.calls.size(), 2u);
+  EXPECT_EQ(machine.shell.calls[0].file, "C:\\A.EXE");
+  EXPECT_EQ(machine.shell.calls[1].showCommand, 6);
+  EXPECT_EQ(Now(), 3 * 5 * kDelay + 3 * kDelay);
+}
+
+TEST_F(BatchActionsTest, TerminateAllWalksTheListAndWritesLearnedEntriesBack) {
+  Run(12, "C:\\APP\\X.EXE");
+  Run(13, "C:\\B\\Y.EXE");
+  terminateList.AppendStored("C:\\APP\\X.EXE {learn}", true);
+  terminateList.Append("", "", true);  // an empty item takes no turn
+  terminateList.AppendStored("C:\\B\\Y.EXE", false);
+  terminateList.AppendStored("C:\\C\\Z.EXE", true);
+  batch().TerminateAll(terminateList);
+  EXPECT_EQ(ui.log, (Lines{"window to config", "progress 0", "status ", "show", "status ", "progress 1",
+                           "status Searching for C:\\APP\\X.EXE {learn}", "progress 0",
+                           "status Terminating C:\\APP\\X.EXE in Learn Mode (be patient)", "changed",
+                           "progress 25",
+                           "status Skipping C:\\B\\Y.EXE", "progress 25", "progress 75",
+                           "status Searching for C:\\C\\Z.EXE", "progress 75", "progress 100",
+                           "hide"}));
+  EXPECT_EQ(terminateList.StoredText(0), "C:\\APP\\X.EXE");
+  EXPECT_EQ(terminateList.DisplayText(0), StoredToDisplay("C:\\APP\\X.EXE"));
+  EXPECT_TRUE(terminateList.Checked(0));
+  EXPECT_FALSE(Running(12));
+  EXPECT_TRUE(Running(13));
+  // 3 units before each non-empty item and at the end; the learner closed at once.
+  EXPECT_EQ(Now(), 4 * 3 * kDelay);
+}
+
+TEST_F(BatchActionsTest, StatusLinesOfTheTerminateBatchStayWithin85Characters) {
+  const std::string path = "C:\\" + std::string(100, 'd') + "\\X.EXE";
+  terminateList.AppendStored(path, true);
+  terminateList.AppendStored(path, false);
+  batch().TerminateAll(terminateList);
+  EXPECT_EQ(ui.Only("status S"), (Lines{"status Searching for " + path.substr(0, 5) + "..." + path.substr(path.size() - 62),
+                                        "status Skipping " + path.substr(0, 5) + "..." + path.substr(path.size() - 67)}));
+}
+
+TEST_F(BatchActionsTest, EmptyListsStillShowTheStatusWindowForThreeUnits) {
+  batch().RunAll(runList);
+  EXPECT_EQ(ui.log, (Lines{"window to config", "progress 1", "status ", "show", "hide"}));
+  EXPECT_EQ(Now(), 3 * kDelay);
+  ui.log.clear();
+  batch().TerminateAll(terminateList);
+  EXPECT_EQ(ui.log, (Lines{"window to config", "progress 0", "status ", "show", "status ", "progress 1", "hide"}));
+  EXPECT_EQ(Now(), 6 * kDelay);
+}
+
+TEST_F(BatchActionsTest, BatchesPaceThemselvesWithTheDelayOnScreen) {
+  ui.onWindowToConfig = [this] {
+    config.Message_Delay = 10;
+    config.Hide_errors = true;
+  };
+  Run(12, "C:\\APP\\X.EXE", CloseAnswer::Ignore).forcedEndSucceeds = false;
+  terminateList.AppendStored("C:\\APP\\X.EXE {harsh}", true);
+  batch().TerminateAll(terminateList);
+  EXPECT_TRUE(ui.Only("error").empty());
+  EXPECT_EQ(Now(), 3 * 10 + (4 * 500 + 2 * 10) + 3 * 10);
+
+  config.Message_Delay = -5;  // a hand-edited file: no pauses, rather than endless ones
+  batch().Pause(3);
+  EXPECT_EQ(Now(), 3 * 10 + (4 * 500 + 2 * 10) + 3 * 10);
+}
+
+TEST_F(BatchActionsTest, ARejectedPatternEndsTheBatchWithTheStatusWindowShown) {
+  std::string pattern;
+  for (int i = 0; i < 31; ++i) pattern += "*x";
+  Run(12, "C:\\APP\\X.EXE");
+  terminateList.AppendStored(pattern, true);
+  terminateList.AppendStored("C:\\APP\\X.EXE", true);
+  EXPECT_THROW(batch().TerminateAll(terminateList), AppError);
+  EXPECT_EQ(ui.log.back(), "progress 0");
+  EXPECT_TRUE(Running(12));
+
+  ui.log.clear();
+  runList.AppendStored("C:\\A.EXE {nop " + pattern + "}", true);
+  runList.AppendStored("C:\\B.EXE", true);
+  EXPECT_THROW(batch().RunAll(runList), AppError);
+  EXPECT_EQ(ui.log.back(), "progress 50");
+  EXPECT_TRUE(machine.shell.calls.empty());
+}
+
+TEST_F(BatchActionsTest, CountCheckedCountsCheckMarks) {
+  EXPECT_EQ(CountChecked(runList), 0);
+  runList.AppendStored("C:\\A.EXE", true);
+  runList.AppendStored("C:\\B.EXE", false);
+  runList.AppendStored("C:\\C.EXE", true);
+  EXPECT_EQ(CountChecked(runList), 2);
+}
+
+TEST_F(BatchActionsTest, RunOneEntry) {
+  config.Message_Delay = 7;
+  ui.onWindowToConfig = [this] { config.Message_Delay = 1000; };
+  batch().RunOneEntry("C:\\A.EXE {min}");
+  EXPECT_EQ(ui.log, (Lines{"progress 50", "status Runnning C:\\A.EXE {min}", "show", "status Starting C:\\A.EXE",
+                           "progress 75", "progress 100", "hide"}));
+  EXPECT_EQ(Now(), 5u * 7u);  // the document's delay as it stands
+  EXPECT_EQ(machine.shell.calls.size(), 1u);
+}
+
+TEST_F(BatchActionsTest, TerminateOneEntryOfTheOptionsListWritesItBack) {
+  Run(12, "C:\\APP\\X.EXE", CloseAnswer::Ignore);
+  terminateList.AppendStored("C:\\OTHER.EXE", true);
+  terminateList.AppendStored("C:\\APP\\X.EXE {learn}", false);
+  batch().TerminateOneEntry(terminateList, 1);
+  EXPECT_EQ(ui.log, (Lines{"show", "progress 50", "status Searching for C:\\APP\\X.EXE {learn}",
+                           "status Terminating C:\\APP\\X.EXE in Learn Mode (be patient)", "changed", "progress 75",
+                           "progress 100", "hide"}));
+  EXPECT_EQ(terminateList.StoredText(1), "C:\\APP\\X.EXE {harsh}");
+  EXPECT_EQ(terminateList.DisplayText(1), StoredToDisplay("C:\\APP\\X.EXE {harsh}"));
+  EXPECT_FALSE(terminateList.Checked(1));
+  EXPECT_EQ(Now(), 1 * kDelay + 20000 + 5 * kDelay + 4 * kDelay);
+}
+
+TEST_F(BatchActionsTest, TerminateOneRowHandsBackTheRewrittenText) {
+  Run(12, "C:\\APP\\X.EXE");
+  std::string stored = "C:\\APP\\X.EXE {learn}";
+  batch().TerminateOneEntry(stored);
+  EXPECT_EQ(stored, "C:\\APP\\X.EXE");
+  EXPECT_EQ(ui.Only("status S"), (Lines{"status Searching for C:\\APP\\X.EXE {learn}"}));
+  EXPECT_EQ(Now(), 5 * kDelay);
+}
+
+}  // namespace
+}  // namespace qm::testing
