@@ -4,6 +4,7 @@
 //
 //   qm_test_helper.exe [--title TEXT]... [--close exit|ignore|delay:MS]
 //                      [--hidden] [--lifetime MS] [--ready FILE]
+//                      [--report FILE]
 //
 // --title     one top-level window per occurrence (none: no window at all)
 // --close     on WM_CLOSE: exit at once (default), never, or MS ms later
@@ -11,6 +12,9 @@
 // --lifetime  exit by itself after MS ms (default 120000), so a helper that a
 //             failed test left behind never outlives it by long
 // --ready     create FILE once every window exists
+// --report    write the command line and the current directory to FILE, one
+//             per line, before anything else (how a started program proves
+//             what it was started with)
 //
 // Exit codes: 0 closed, 2 bad arguments, 3 lifetime over.
 
@@ -32,6 +36,7 @@ struct Options {
   bool hidden = false;
   UINT lifetimeMs = 120000;
   std::string readyFile;
+  std::string reportFile;
 };
 
 constexpr int kExitLifetimeOver = 3;
@@ -69,6 +74,8 @@ bool Parse(int argc, char** argv, Options& options) {
       if (!ParseNumber(argv[++i], options.lifetimeMs)) return false;
     } else if (arg == "--ready" && hasValue) {
       options.readyFile = argv[++i];
+    } else if (arg == "--report" && hasValue) {
+      options.reportFile = argv[++i];
     } else {
       return false;
     }
@@ -90,10 +97,22 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   }
 }
 
+void WriteReport(const std::string& path) {
+  char directory[MAX_PATH] = {};
+  GetCurrentDirectoryA(MAX_PATH, directory);
+  const std::string text = std::string(GetCommandLineA()) + "\r\n" + directory + "\r\n";
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return;
+  DWORD written = 0;
+  WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (!Parse(argc, argv, g_options)) return 2;
+  if (!g_options.reportFile.empty()) WriteReport(g_options.reportFile);
 
   WNDCLASSA windowClass{};
   windowClass.lpfnWndProc = WindowProc;
