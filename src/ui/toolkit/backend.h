@@ -16,6 +16,7 @@ class Component;
 class Control;
 class FileDialog;
 class Form;
+class ListBox;
 class PopupMenu;
 
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
@@ -47,6 +48,9 @@ public:
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<std::string> executeFileDialog(FileDialog& dialog) = 0;
     virtual void popup(PopupMenu& menu, Control* at, int x, int y) = 0;
+    // The item under a point of the list (client coordinates), or -1; the
+    // backend knows how far the list is scrolled.
+    virtual int itemAtPoint(const ListBox& list, int x, int y) const = 0;
 
     // Where errors that reach a window procedure or the loop are reported.
     void setErrorReport(std::function<void(std::exception_ptr)> report) { errorReport_ = std::move(report); }

@@ -1,5 +1,8 @@
 #include "ui/toolkit/lists.h"
 
+#include "ui/toolkit/backend.h"
+#include "ui/toolkit/form.h"
+
 #include <algorithm>
 #include <stdexcept>
 #include <utility>
@@ -139,6 +142,14 @@ int ListBox::indexOf(const std::string& text) const
         if (items_[static_cast<std::size_t>(i)].text == text) {
             return i;
         }
+    }
+    return -1;
+}
+
+int ListBox::itemAtPos(int x, int y) const
+{
+    if (const Backend* backend = form().backend()) {
+        return backend->itemAtPoint(*this, x, y);
     }
     return -1;
 }

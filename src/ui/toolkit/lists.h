@@ -27,6 +27,8 @@ public:
     void clear();
     void setItems(const std::vector<std::string>& texts);
     int indexOf(const std::string& text) const;
+    // The item under a point of the list, as a mouse handler gets it; -1 for none.
+    int itemAtPos(int x, int y) const;
 
     // A sorted list keeps its items in order with letter case ignored;
     // equal items keep the order they were added in.

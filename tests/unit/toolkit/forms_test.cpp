@@ -186,6 +186,16 @@ TEST_F(ToolkitForms, TheLogShowsTextsAndProgressAsTheUserWouldSeeThem)
     EXPECT_EQ(backend.log(), (std::vector<std::string>{"progress Sample.ProgressBar1: 100", "text Sample.Memo1: a\nb"}));
 }
 
+TEST_F(ToolkitForms, ARightClickFindsTheItemUnderTheMouse)
+{
+    sample.ListBox1.setItems({"a", "b", "c"});
+    sample.ListBox1.setItemHeight(15);
+    EXPECT_EQ(sample.ListBox1.itemAtPos(3, 0), 0);
+    EXPECT_EQ(sample.ListBox1.itemAtPos(3, 44), 2);
+    EXPECT_EQ(sample.ListBox1.itemAtPos(3, 45), -1) << "below the last item";
+    EXPECT_EQ(sample.ListBox1.itemAtPos(-1, 5), -1);
+}
+
 TEST_F(ToolkitForms, AControlCannotMoveOnceItsFormIsAttached)
 {
     EXPECT_THROW(sample.Edit1.setParent(sample.Panel1), std::logic_error);

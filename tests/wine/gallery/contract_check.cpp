@@ -125,6 +125,8 @@ int runContractCheck()
     SendMessageA(hwndOf(form.CheckListBox1), WM_LBUTTONUP, 0, onText);
     pump();
     expect(listChecks == 1 && form.CheckListBox1.checked(1), "a click on the text does not toggle");
+    expect(form.CheckListBox1.itemAtPos(120, itemHeight * 2 + 3) == 2 && form.CheckListBox1.itemAtPos(120, 90) == -1,
+           "the item under a point is found, and none below the last");
 
     SendMessageA(hwndOf(form.Edit1), EM_SETSEL, 0, -1);
     SendMessageA(hwndOf(form.Edit1), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("typed"));

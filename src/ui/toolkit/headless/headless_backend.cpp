@@ -146,3 +146,16 @@ std::optional<std::string> HeadlessBackend::executeFileDialog(FileDialog& dialog
 void HeadlessBackend::popup(PopupMenu& menu, Control*, int, int) { log_.push_back("popup " + qualified(menu)); }
 
 }  // namespace qm::ui
+
+namespace qm::ui {
+
+int HeadlessBackend::itemAtPoint(const ListBox& list, int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= list.width() || list.itemHeight() <= 0) {
+        return -1;
+    }
+    const int index = y / list.itemHeight();
+    return index < list.count() ? index : -1;
+}
+
+}  // namespace qm::ui

@@ -78,6 +78,8 @@ public:
                            MessageIcon icon) override;
     std::optional<std::string> executeFileDialog(FileDialog& dialog) override;
     void popup(PopupMenu& menu, Control* at, int x, int y) override;
+    // A headless list is never scrolled.
+    int itemAtPoint(const ListBox& list, int x, int y) const override;
 
 private:
     void fail(const std::string& message);

@@ -103,6 +103,16 @@ Timer* Win32Backend::timer(unsigned id) const
 
 void Win32Backend::attach(Form& form) { createForm(*this, form); }
 
+int Win32Backend::itemAtPoint(const ListBox& list, int x, int y) const
+{
+    Win32Peer* peer = peerOf(list);
+    if (peer == nullptr) {
+        return -1;
+    }
+    const LRESULT hit = SendMessageA(peer->hwnd, LB_ITEMFROMPOINT, 0, MAKELPARAM(x, y));
+    return HIWORD(hit) == 0 ? static_cast<int>(LOWORD(hit)) : -1;
+}
+
 void* Win32Backend::handleOf(const Component& component)
 {
     Win32Peer* peer = peerOf(component);

@@ -34,6 +34,7 @@ public:
                            MessageIcon icon) override;
     std::optional<std::string> executeFileDialog(FileDialog& dialog) override;
     void popup(PopupMenu& menu, Control* at, int x, int y) override;
+    int itemAtPoint(const ListBox& list, int x, int y) const override;
 
     // The native window of a form or control (an HWND), for the platform
     // code that needs one (the tray icon's owner) and for tests that drive
