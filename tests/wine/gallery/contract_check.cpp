@@ -56,6 +56,28 @@ void pump()
 
 HWND hwndOf(const ui::Component& c) { return static_cast<HWND>(ui::win32::Win32Backend::handleOf(c)); }
 
+int toolCount(HWND form)
+{
+    struct Search {
+        HWND owner;
+        HWND found;
+    } search{form, nullptr};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND hwnd, LPARAM lp) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(lp);
+            char name[64] = {};
+            GetClassNameA(hwnd, name, sizeof name);
+            if (lstrcmpiA(name, TOOLTIPS_CLASSA) == 0 && GetWindow(hwnd, GW_OWNER) == s->owner) {
+                s->found = hwnd;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found != nullptr ? static_cast<int>(SendMessageA(search.found, TTM_GETTOOLCOUNT, 0, 0)) : -1;
+}
+
 std::string textOf(HWND hwnd)
 {
     char buffer[512] = {};
@@ -171,6 +193,11 @@ int runContractCheck()
     MSG quit;
     expect(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) && quit.wParam == 7,
            "the quit request is passed on to the outer loop");
+
+    // Hints are tooltips.
+    expect(toolCount(hwndOf(form)) == 1, "a control with a hint has a tooltip");
+    form.CheckBox1.setHint("");
+    expect(toolCount(hwndOf(form)) == 0, "an empty hint removes the tooltip");
 
     // The status window appears over everything but leaves the focus alone.
     TTerminatingStatus status;

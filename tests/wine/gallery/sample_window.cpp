@@ -20,6 +20,7 @@ TControlSample::TControlSample() : Form("ControlSample")
     CheckBox1.setParent(GroupBox1);
     CheckBox1.setBounds(10, 18, 150, 17);
     CheckBox1.setChecked(true);
+    CheckBox1.setHint("If checked, this configuration file will automatically be processed when windows starts.");
     CheckBox2.setParent(GroupBox1);
     CheckBox2.setBounds(10, 40, 150, 17);
 

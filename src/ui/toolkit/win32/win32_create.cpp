@@ -143,6 +143,9 @@ void createControl(Win32Backend& backend, Control& control)
     if (control.kind() == ControlKind::StatusBar) {
         SendMessageA(peer.hwnd, SB_SIMPLE, TRUE, 0);
     }
+    if (!control.hint().empty()) {
+        syncHint(peer);
+    }
     // Everything else the model holds goes through the same path as a later change.
     for (Change c : {Change::Caption, Change::Items, Change::ItemIndex, Change::ItemHeight, Change::Range,
                      Change::Position, Change::MaxLength, Change::Checked, Change::Picture}) {
@@ -227,6 +230,8 @@ void createForm(Win32Backend& backend, Form& form)
     if (!form.enabled()) {
         EnableWindow(peer.hwnd, FALSE);
     }
+    peer.tooltip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, peer.hwnd, nullptr, instance(), nullptr);
     createChildren(backend, form, nullptr);
     for (Component* c : form.components()) {
         if (auto* timer = dynamic_cast<Timer*>(c)) {

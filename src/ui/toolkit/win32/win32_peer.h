@@ -30,6 +30,7 @@ public:
     HWND frame = nullptr;           // the group box frame of a group or radio group
     std::vector<HWND> radios;       // the buttons of a radio group
     HMENU menu = nullptr;           // a form's menu bar
+    HWND tooltip = nullptr;         // a form's tooltip window, for the controls' hints
     HGDIOBJ picture = nullptr;      // a loaded icon or bitmap of an image
     bool pictureIsIcon = false;
     unsigned id = 0;                // menu item or timer id
@@ -49,6 +50,8 @@ void registerClasses();
 void createForm(Win32Backend& backend, Form& form);
 void sync(Win32Peer& peer, Change what);
 void layoutRadioGroup(Win32Peer& peer);
+// Shows the control's hint as a tooltip (or removes it when the hint is empty).
+void syncHint(Win32Peer& peer);
 void placeTabSheets(Win32Peer& pageControlPeer);
 
 DWORD formStyle(const Form& form);

@@ -204,6 +204,28 @@ void placeTabSheets(Win32Peer& pageControlPeer)
     }
 }
 
+void syncHint(Win32Peer& peer)
+{
+    auto& control = static_cast<Control&>(peer.component);
+    Win32Peer* formPeer = peerOf(control.form());
+    if (formPeer == nullptr || formPeer->tooltip == nullptr || peer.hwnd == nullptr) {
+        return;
+    }
+    TOOLINFOA tool{};
+    // The size comctl32 4.70 knows, so older systems accept it too.
+    tool.cbSize = TTTOOLINFOA_V1_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = formPeer->hwnd;
+    tool.uId = reinterpret_cast<UINT_PTR>(peer.hwnd);
+    SendMessageA(formPeer->tooltip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    if (control.hint().empty()) {
+        return;
+    }
+    std::string text = control.hint();
+    tool.lpszText = text.data();
+    SendMessageA(formPeer->tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
 void sync(Win32Peer& peer, Change what)
 {
     if (peer.role != Win32Peer::Role::Window) {
@@ -375,7 +397,7 @@ void sync(Win32Peer& peer, Change what)
         // windows set them before they are attached, so only a repaint is due.
         InvalidateRect(hwnd, nullptr, TRUE);
         break;
-    case Change::Hint:
+    case Change::Hint: syncHint(peer); break;
     case Change::Menu:
     case Change::Timer: break;
     }
