@@ -194,6 +194,16 @@ int runContractCheck()
     expect(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) && quit.wParam == 7,
            "the quit request is passed on to the outer loop");
 
+    // Menu commands reach their item; a disabled item shows grey.
+    int opens = 0;
+    form.Open1.onClick = [&] { ++opens; };
+    HMENU fileMenu = GetSubMenu(GetMenu(hwndOf(form)), 0);
+    SendMessageA(hwndOf(form), WM_COMMAND, MAKEWPARAM(GetMenuItemID(fileMenu, 0), 0), 0);
+    expect(opens == 1, "a menu command reaches its item's handler");
+    form.Open1.setEnabled(false);
+    fileMenu = GetSubMenu(GetMenu(hwndOf(form)), 0);
+    expect((GetMenuState(fileMenu, 0, MF_BYPOSITION) & MF_GRAYED) != 0, "a disabled item is grey in the menu bar");
+
     // Hints are tooltips.
     expect(toolCount(hwndOf(form)) == 1, "a control with a hint has a tooltip");
     form.CheckBox1.setHint("");

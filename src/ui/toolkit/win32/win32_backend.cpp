@@ -121,18 +121,15 @@ void* Win32Backend::handleOf(const Component& component)
 
 void Win32Backend::changed(Component& component, Change what, int)
 {
+    if (what == Change::Menu && dynamic_cast<MenuItem*>(&component) != nullptr) {
+        // Items live in the form's menu bar; popup menus are built afresh each time they are shown.
+        if (Win32Peer* formPeer = peerOf(component.form()); formPeer != nullptr && formPeer->menu != nullptr) {
+            rebuildMenuBar(*formPeer);
+        }
+        return;
+    }
     if (Win32Peer* peer = peerOf(component)) {
         sync(*peer, what);
-    } else if (dynamic_cast<MenuItem*>(&component) != nullptr && what == Change::Menu) {
-        // Items of a menu bar are built into the bar; popup menus are built when shown.
-        if (Win32Peer* formPeer = peerOf(component.form()); formPeer != nullptr && formPeer->menu != nullptr) {
-            rebuildMenuBar(*formPeer);
-        }
-    }
-    if (auto* item = dynamic_cast<MenuItem*>(&component); item != nullptr && peerOf(*item) != nullptr) {
-        if (Win32Peer* formPeer = peerOf(component.form()); formPeer != nullptr && formPeer->menu != nullptr) {
-            rebuildMenuBar(*formPeer);
-        }
     }
 }
 
