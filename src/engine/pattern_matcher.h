@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qm {
 
@@ -24,10 +25,13 @@ class PatternMatcher {
   static constexpr int kMaxElementsAfterStar = 30;
 
  private:
-  // The pattern reduced to what matching needs: brackets turned into "?",
-  // star runs folded into one "*", every "?" after a star dropped, letters
-  // in upper case.
-  std::string elements_;
+  // The pattern split at its stars: prefix * segment * ... * suffix, each
+  // part a run of elements ("?" or an upper-cased character). Without a star
+  // the whole pattern is the prefix.
+  bool hasStar_ = false;
+  std::string prefix_;
+  std::vector<std::string> segments_;
+  std::string suffix_;
 };
 
 // Compiles `pattern` and matches `text`; throws like PatternMatcher.
