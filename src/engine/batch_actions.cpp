@@ -30,6 +30,8 @@ void BatchActions::Pause(int units) { qm::Pause(clock_, config_, units); }
 
 // Items are read by their stored text, not by converting the display text
 // back: the list keeps both because the conversion is lossy for long names.
+// The loops also stop if the list shrank meanwhile: a modal error message
+// runs a message loop of its own.
 
 void BatchActions::RunAll(const EntryList& list) {
   ui_.WindowToConfig();
@@ -37,7 +39,7 @@ void BatchActions::RunAll(const EntryList& list) {
   ui_.SetStatusText("");
   ui_.ShowStatus();
   const std::size_t n = list.Count();
-  for (std::size_t i = 0; i < n; ++i) {
+  for (std::size_t i = 0; i < n && i < list.Count(); ++i) {
     const std::string stored = list.StoredText(i);
     const int p = ProgressAfter(i, n);
     ui_.SetProgress(p);
@@ -63,7 +65,7 @@ void BatchActions::TerminateAll(EntryList& list) {
   ui_.SetProgress(1);
   int q = 0;
   const std::size_t n = list.Count();
-  for (std::size_t i = 0; i < n; ++i) {
+  for (std::size_t i = 0; i < n && i < list.Count(); ++i) {
     const bool checked = list.Checked(i);
     const std::string prefix = checked ? "Searching for " : "Skipping ";
     std::string stored = list.StoredText(i);

@@ -111,6 +111,19 @@ TEST_F(BatchActionsTest, ARejectedPatternEndsTheBatchWithTheStatusWindowShown) {
   EXPECT_TRUE(machine.shell.calls.empty());
 }
 
+TEST_F(BatchActionsTest, AListThatShrinksDuringAnErrorMessageEndsTheWalk) {
+  Run(12, "C:\\APP\\X.EXE", CloseAnswer::Ignore).forcedEndSucceeds = false;
+  terminateList.AppendStored("C:\\APP\\X.EXE {harsh}", true);
+  terminateList.AppendStored("C:\\APP\\Y.EXE", true);
+  terminateList.AppendStored("C:\\APP\\Z.EXE", true);
+  ui.onError = [this] {
+    while (terminateList.Count() > 1) terminateList.Remove(terminateList.Count() - 1);
+  };
+  batch().TerminateAll(terminateList);
+  EXPECT_TRUE(ui.Only("status Searching for C:\\APP\\Y").empty());
+  EXPECT_EQ(ui.log.back(), "hide");
+}
+
 TEST_F(BatchActionsTest, CountCheckedCountsCheckMarks) {
   EXPECT_EQ(CountChecked(runList), 0);
   runList.AppendStored("C:\\A.EXE", true);

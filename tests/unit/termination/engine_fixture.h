@@ -26,7 +26,10 @@ class RecordingUi final : public EngineUi {
   void SetProgress(int percent) override { log.push_back("progress " + std::to_string(percent)); }
   void ShowStatus() override { log.push_back("show"); }
   void HideStatus() override { log.push_back("hide"); }
-  void ShowError(const std::string& message) override { log.push_back("error " + message); }
+  void ShowError(const std::string& message) override {
+    log.push_back("error " + message);
+    if (onError) onError();
+  }
   void MarkConfigChanged() override { log.push_back("changed"); }
   void WindowToConfig() override {
     log.push_back("window to config");
@@ -44,6 +47,7 @@ class RecordingUi final : public EngineUi {
   std::vector<std::string> log;
   bool throwOnStatus = false;
   std::function<void()> onWindowToConfig;
+  std::function<void()> onError;  // runs while the modal message is "open"
 };
 
 inline constexpr WindowHandle kTrayWindow = 0x5150;
