@@ -14,7 +14,7 @@ namespace qm {
 
 namespace {
 
-enum class Mode { Normal, Harsh, Polite, Learn };
+using Mode = TerminationMode;
 
 Mode ChooseMode(bool harsh, bool polite, bool learn) {
   if (learn) return Mode::Learn;
@@ -94,7 +94,7 @@ int Terminator::TerminateMatching(std::string_view pattern, bool harsh, bool pol
   const std::uint32_t grace = GracePeriod(mode);
   const bool noForce = mode == Mode::Polite;
   const ProcessId self = processes_.CurrentProcessId();
-  int final = kNothingMatched;
+  int finalResult = kNothingMatched;
   int r = kNothingMatched;
   try {
     for (int pass = 1; pass <= kTerminatePasses; ++pass) {
@@ -123,7 +123,7 @@ int Terminator::TerminateMatching(std::string_view pattern, bool harsh, bool pol
         if (r == kCannotOpen) {
           if (pass == kTerminatePasses) {
             r = kStillRunning;
-            final = kStillRunning;
+            finalResult = kStillRunning;
           } else {
             r = kEndedByForce;  // taken as gone
           }
@@ -135,10 +135,10 @@ int Terminator::TerminateMatching(std::string_view pattern, bool harsh, bool pol
     }
   } catch (const std::exception&) {
     if (!config_.Hide_errors) ui_.ShowError("Error: exception trying to terminate process.");
-    return final;
+    return finalResult;
   }
-  if (final == kNothingMatched) final = r;
-  return final;
+  if (finalResult == kNothingMatched) finalResult = r;
+  return finalResult;
 }
 
 int Terminator::CloseOrKillProcess(ProcessId pid, std::uint32_t graceMs, bool noForce) {

@@ -124,14 +124,6 @@ TEST_F(BatchActionsTest, AListThatShrinksDuringAnErrorMessageEndsTheWalk) {
   EXPECT_EQ(ui.log.back(), "hide");
 }
 
-TEST_F(BatchActionsTest, CountCheckedCountsCheckMarks) {
-  EXPECT_EQ(CountChecked(runList), 0);
-  runList.AppendStored("C:\\A.EXE", true);
-  runList.AppendStored("C:\\B.EXE", false);
-  runList.AppendStored("C:\\C.EXE", true);
-  EXPECT_EQ(CountChecked(runList), 2);
-}
-
 TEST_F(BatchActionsTest, RunOneEntry) {
   config.Message_Delay = 7;
   ui.onWindowToConfig = [this] { config.Message_Delay = 1000; };
