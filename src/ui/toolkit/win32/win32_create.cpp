@@ -89,6 +89,18 @@ NativeClass nativeClassOf(Control& control)
     throw std::logic_error("no native window for " + control.name());
 }
 
+// Only the active page of a page control is shown.
+bool isShownAtStart(Control& control)
+{
+    if (control.kind() != ControlKind::TabSheet) {
+        return control.visible();
+    }
+    const PageControl& pages = static_cast<TabSheet&>(control).pageControl();
+    const auto sheets = pages.pages();
+    const auto active = static_cast<std::size_t>(pages.activePageIndex());
+    return active < sheets.size() && sheets[active] == &control;
+}
+
 HWND parentWindow(Control& control)
 {
     Control* parent = control.parent();
@@ -109,11 +121,7 @@ void createControl(Win32Backend& backend, Control& control)
 
     const NativeClass native = nativeClassOf(control);
     DWORD style = WS_CHILD | native.style;
-    const bool shown = control.kind() == ControlKind::TabSheet
-                           ? static_cast<TabSheet&>(control).pageControl().pages().at(
-                                 static_cast<std::size_t>(static_cast<TabSheet&>(control).pageControl().activePageIndex())) == &control
-                           : control.visible();
-    if (shown) {
+    if (isShownAtStart(control)) {
         style |= WS_VISIBLE;
     }
     if (!control.enabled()) {
