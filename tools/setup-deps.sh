@@ -17,7 +17,9 @@ packages=(
 )
 # Wine's recommendations pull in hundreds of megabytes (fonts, GStreamer,
 # printing) that a headless test run never uses.
-wine_packages=(wine wine64)
+# fonts-wine gives Wine the metrics of the Windows fonts, so windows look and
+# lay out under test as they do on Windows.
+wine_packages=(wine wine64 fonts-wine)
 
 is_installed() {
   [[ "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null)" == "install ok installed" ]]
