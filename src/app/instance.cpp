@@ -1,0 +1,199 @@
+#include "app/instance.h"
+
+#include "app/command_line.h"
+
+namespace qm {
+
+namespace {
+
+constexpr char kSafetyText[] =
+    "Quellmarch was invoked with no filename specified, so the last file used was loaded automatically.  However, "
+    "this configuration file is set to activate and/or terminate when launched.  For safety, this can only be "
+    "performed when Quellmarch is invoked with an explicit filename.  If you intended to have Quellmarch perform "
+    "these actions, you need to modify the shortcut to Quellmarch to specify the name of the target configuration "
+    "file as a commandline argument.";
+
+TrayServices MakeTrayServices(Instance& i) {
+  return TrayServices{
+      i.env.platform.tray,
+      i.env.icons,
+      i.app,
+      i.options,
+      i.status,
+      i.attention,
+      i.emptyBoxes,
+      [&i] { return i.env.windowHandle ? i.env.windowHandle(i.formMain) : WindowHandle{0}; },
+      [&i](ScreenPoint p) { return i.env.screenToClient ? i.env.screenToClient(i.formMain, p) : p; },
+      [&i] { i.SaveSettings(); },
+      [&i] { return i.LastFileAutoLoaded; },
+  };
+}
+
+}  // namespace
+
+std::string DirectoryOf(const std::string& path) {
+  const std::size_t cut = path.find_last_of("\\/:");
+  return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
+}
+
+Instance::Instance(AppEnvironment environment)
+    : env(std::move(environment)),
+      app(env.backend),
+      options(env.platform.files, saveChanges, overWrite),
+      formMain(MakeTrayServices(*this)),
+      runEntries(env.platform.registry, app, env.exeName,
+                 [this] { return preregistry.showModal() == ui::ModalResult::Ok; }),
+      store(env.platform.files),
+      snapshot(env.platform.processes, env.platform.windows) {}
+
+Instance::~Instance() = default;
+
+void Instance::SaveSettings() {
+  settings.OptionWindow = {options.width(), options.height()};
+  SaveGlobalSettings(env.platform.registry, app, settings, options.CurrentConfigFile);
+}
+
+void Instance::WireWindows() {
+  OptionsHooks& h = options.hooks;
+  h.RefreshTrayIcon = [this] { formMain.RefreshTrayIcon(); };
+  h.RunNow = [this] { formMain.RunNow(); };
+  h.TerminateNow = [this] { formMain.TerminateNow(); };
+  h.SetStateOn = [this] { formMain.SetStateOn(); };
+  h.SetStateOff = [this] { formMain.SetStateOff(); };
+  h.Shutdown = [this] { formMain.Shutdown1Click(); };
+  h.AddRunEntry = [this](const std::string& file) { return runEntries.AddRunEntry(file); };
+  h.RemoveRunEntry = [this](const std::string& file) { return runEntries.RemoveRunEntry(file); };
+  options.SetDefaultIcons(formMain.DefaultOnIcon, formMain.DefaultOffIcon);
+}
+
+bool Instance::Start() {
+  app.setTitle("Quellmarch");
+  // The Options window comes before the tray window: the icon shows the
+  // Options window's picture and tooltip.
+  WireWindows();
+  app.add(options);
+  app.add(status);
+  app.add(formMain);
+  if (env.trayWindowCreated) env.trayWindowCreated(formMain);
+  formMain.PlaceOnTray();
+  for (ui::Form* form : std::initializer_list<ui::Form*>{&overWrite, &saveChanges, &emptyBoxes, &notfound,
+                                                         &attention, &preregistry}) {
+    app.add(*form);
+  }
+
+  config = std::make_unique<TConfigData>(options.ProgramEntries(), options.ProcessEntries(), store);
+  options.BindDocument(*config);
+  engine = std::make_unique<Engine>(env.platform, snapshot, *config, formMain,
+                                    env.windowHandle ? env.windowHandle(formMain) : WindowHandle{0});
+  formMain.SetBatchActions(engine->batch);
+
+  settings.OptionWindow = {options.width(), options.height()};
+  if (!LoadGlobalSettings(env.platform.registry, app, settings)) {
+    formMain.UpdateTrayIcon(TrayAction::Delete);
+    return false;
+  }
+  options.setSize(settings.OptionWindow.width, settings.OptionWindow.height);
+  options.ConfigDirty = false;
+  options.CurrentConfigFile.clear();
+  ExeDir = DirectoryOf(env.exeName);
+
+  Files& files = env.platform.files;
+  const std::string argument = CommandLineArgument(env.commandLine);
+  if (!argument.empty()) {
+    std::string& name = options.CurrentConfigFile;
+    name = argument;
+    const bool found = ResolveConfigName(files, name, "", kConfigExtension) ||
+                       ResolveConfigName(files, name, ExeDir, kConfigExtension) ||
+                       ResolveConfigName(files, name, ExeDir + kConfigSubfolder, kConfigExtension) ||
+                       HandleMissingConfig(name);
+    if (!found) {
+      formMain.UpdateTrayIcon(TrayAction::Delete);
+      return false;
+    }
+  }
+
+  // Without an argument the last file used takes over. An empty LastFile
+  // would otherwise find a file named only ".qmf" in the current folder.
+  if (argument.empty() && options.CurrentConfigFile.empty() && !settings.LastFile.empty()) {
+    std::string last = settings.LastFile;
+    if (ResolveConfigName(files, last, "", kConfigExtension)) {
+      options.CurrentConfigFile = last;
+      LastFileAutoLoaded = true;
+    }
+  }
+
+  if (!options.CurrentConfigFile.empty()) {
+    options.LoadConfigFile(options.CurrentConfigFile);
+    if (settings.FirstRun) {
+      options.PreShow();
+      options.show();
+    }
+    ApplyStartupOptions();
+    LastFileAutoLoaded = false;
+  } else {
+    options.PreShow();
+    options.show();
+  }
+  return true;
+}
+
+bool Instance::HandleMissingConfig(std::string& name) {
+  if (!runEntries.FindRunEntry(name)) {
+    attention.ShowAttention("File " + name + " was not found.  Starting with blank configuration file.");
+    name.clear();
+    return true;
+  }
+  for (;;) {
+    notfound.Memo3.setLines({name});
+    notfound.RadioButton3.setChecked(true);
+    notfound.showModal();
+    if (notfound.RadioButton3.checked()) return false;
+    if (notfound.RadioButton2.checked()) {
+      runEntries.RemoveRunEntry(name);
+      return false;
+    }
+    notfound.OpenDialog1.fileName = name;
+    notfound.OpenDialog1.initialDir = DirectoryOf(name);
+    if (notfound.OpenDialog1.execute()) {
+      const std::string chosen = notfound.OpenDialog1.fileName;
+      runEntries.RemoveRunEntry(name);
+      name = chosen;
+      runEntries.AddRunEntry(chosen);
+      return true;
+    }
+  }
+}
+
+void Instance::ApplyStartupOptions() {
+  if (options.StartState.itemIndex() == 1) {
+    formMain.SetStateOff();
+  } else {
+    formMain.SetStateOn();
+  }
+  const bool inBrowseKill = options.StartLocation.itemIndex() == 1;
+  if (options.CheckBox5.checked()) {
+    if (LastFileAutoLoaded) {
+      attention.ShowAttention(kSafetyText);
+      options.show();
+    } else if (inBrowseKill) {
+      if (BrowseKillTerminateChecked) BrowseKillTerminateChecked();
+    } else {
+      formMain.GoActivate();
+    }
+  } else if (inBrowseKill && formMain.BrowseKillNow) {
+    formMain.BrowseKillNow();
+  }
+}
+
+int Instance::Run() {
+  if (Start()) app.run();
+  config.reset();
+  return 0;
+}
+
+int RunQuellmarch(AppEnvironment env) {
+  Instance instance(std::move(env));
+  return instance.Run();
+}
+
+}  // namespace qm

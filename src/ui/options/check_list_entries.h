@@ -1,0 +1,38 @@
+// A window's check list seen as a configuration entry list: the list shows
+// the display texts and marks, this keeps each item's stored text beside it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "config/entry_list.h"
+#include "ui/toolkit/lists.h"
+
+namespace qm {
+
+class CheckListEntries final : public EntryList {
+ public:
+  explicit CheckListEntries(ui::CheckListBox& list) : list_(list) {}
+
+  std::size_t Count() const override;
+  std::string DisplayText(std::size_t index) const override;
+  std::string StoredText(std::size_t index) const override;
+  bool Checked(std::size_t index) const override;
+
+  void SetChecked(std::size_t index, bool checked) override;
+  void Append(std::string display, std::string stored, bool checked) override;
+  void Set(std::size_t index, std::string display, std::string stored) override;
+  void Remove(std::size_t index) override;
+  void Clear() override;
+
+  ui::CheckListBox& list() { return list_; }
+
+ private:
+  // Throws std::out_of_range, as the in-memory list does.
+  int At(std::size_t index, const char* what) const;
+
+  ui::CheckListBox& list_;
+  std::vector<std::string> stored_;
+};
+
+}  // namespace qm

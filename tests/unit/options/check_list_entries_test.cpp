@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "ui/options/check_list_entries.h"
+#include "ui/toolkit/toolkit.h"
+
+namespace qm::test {
+namespace {
+
+class CheckListEntriesTest : public ::testing::Test {
+ protected:
+  ui::Form form{"F"};
+  ui::CheckListBox list{form, "CheckListBox1"};
+  CheckListEntries entries{list};
+};
+
+TEST_F(CheckListEntriesTest, ItemsKeepTheirStoredTextBesideTheShownOne) {
+  entries.Append("shown a", "stored a", true);
+  entries.Append("shown b", "stored b", false);
+  ASSERT_EQ(list.count(), 2);
+  EXPECT_EQ(list.item(1), "shown b");
+  EXPECT_TRUE(list.checked(0));
+  EXPECT_EQ(entries.StoredText(1), "stored b");
+
+  entries.Set(0, "new shown", "new stored");
+  EXPECT_TRUE(entries.Checked(0)) << "the mark stays";
+  EXPECT_EQ(entries.DisplayText(0), "new shown");
+  EXPECT_EQ(entries.StoredText(0), "new stored");
+
+  entries.Remove(0);
+  EXPECT_EQ(entries.Count(), 1u);
+  EXPECT_EQ(entries.StoredText(0), "stored b");
+  entries.Clear();
+  EXPECT_EQ(list.count(), 0);
+}
+
+TEST_F(CheckListEntriesTest, TheUsersMarksAreTheEntriesMarks) {
+  entries.AppendStored("C:\\Apps\\tool.exe {min}", false);
+  list.userToggleCheck(0);
+  EXPECT_TRUE(entries.Checked(0));
+  EXPECT_EQ(entries.StoredText(0), "C:\\Apps\\tool.exe {min}");
+  EXPECT_EQ(entries.DisplayText(0).substr(0, 8), "tool.exe");
+}
+
+TEST_F(CheckListEntriesTest, AnIndexOutOfRangeThrows) {
+  EXPECT_THROW(entries.StoredText(0), std::out_of_range);
+  EXPECT_THROW(entries.SetChecked(3, true), std::out_of_range);
+  EXPECT_THROW(entries.Remove(0), std::out_of_range);
+}
+
+}  // namespace
+}  // namespace qm::test
