@@ -23,6 +23,7 @@ SimProcess& SimWorld::AddProcess(ProcessId pid, const std::string& path) {
   process.pid = pid;
   process.path = path;
   processes_.push_back(process);
+  newestByPid_[pid] = &processes_.back();
   return processes_.back();
 }
 
@@ -97,10 +98,8 @@ void SimWorld::Exit(SimProcess& process) {
 
 SimProcess* SimWorld::FindProcess(ProcessId pid) {
   // The newest entry wins: a pid can be reused after its process exited.
-  for (auto it = processes_.rbegin(); it != processes_.rend(); ++it) {
-    if (it->pid == pid) return &*it;
-  }
-  return nullptr;
+  auto it = newestByPid_.find(pid);
+  return it == newestByPid_.end() ? nullptr : it->second;
 }
 
 SimProcess* SimWorld::FindLive(ProcessId pid) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <unordered_map>
 #include <map>
 #include <optional>
 #include <set>
@@ -44,6 +45,9 @@ struct SimWindow {
 class SimWorld {
  public:
   SimWorld();
+  // Not copyable: the pid index points into the process table.
+  SimWorld(const SimWorld&) = delete;
+  SimWorld& operator=(const SimWorld&) = delete;
 
   // --- set-up ---
   SimProcess& AddProcess(ProcessId pid, const std::string& path);
@@ -85,6 +89,9 @@ class SimWorld {
   std::uint64_t now_ = 0;
   std::uint32_t platformId_ = 2;
   std::deque<SimProcess> processes_;  // deque: AddProcess hands out references
+  // Snapshots look every process up by pid; a table keeps that from growing
+  // with the number of processes ever started.
+  std::unordered_map<ProcessId, SimProcess*> newestByPid_;
   std::vector<SimWindow> windows_;
   WindowHandle nextWindow_ = 0x10010;
   std::map<std::string, std::set<std::string>> libraries_;  // upper-case name
