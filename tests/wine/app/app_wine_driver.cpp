@@ -1,0 +1,255 @@
+// Drives a running Quellmarch.exe the way the shell and the user do, one step
+// per call, so that a host script can put key presses between the steps:
+//
+//   qm_app_wine_driver.exe prepare-toggle   files, registry and two running victims
+//   qm_app_wine_driver.exe prepare-start    a file that starts with Windows
+//   qm_app_wine_driver.exe prepare-blank    no last file: a start without argument is blank
+//   qm_app_wine_driver.exe dblclick-ends    double-click: the victims end
+//   qm_app_wine_driver.exe dblclick-runs    double-click: the program entry starts
+//   qm_app_wine_driver.exe open-menu        right-click: the tray menu opens
+//   qm_app_wine_driver.exe options-shown    the Options window of StartMe.qmf is shown
+//   qm_app_wine_driver.exe note-shown       the Start-with-Windows note is shown
+//   qm_app_wine_driver.exe ended FILE       the instance ends with LastFile = FILE
+//   qm_app_wine_driver.exe run-entry FILE   the first start entry names FILE
+//
+// Exit code 0 when the step did what it should; 1 otherwise, with the reason
+// on stderr.
+
+#include <windows.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "helper_launch.h"
+
+namespace {
+
+using qm::testing::ExeDir;
+
+constexpr UINT kTrayCallback = WM_APP + 100;
+constexpr char kSettingsKey[] = "Software\\Quellmarch";
+constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr char kVictimA[] = "QmApp victim A";
+constexpr char kVictimB[] = "QmApp victim B";
+
+std::string Folder() { return ExeDir() + "app_test\\"; }
+std::string ReportFile() { return Folder() + "started.txt"; }
+
+int Fail(const std::string& why) {
+  std::fprintf(stderr, "FAIL: %s\n", why.c_str());
+  return 1;
+}
+
+// Polls `done` every 100 ms for up to `ms`.
+template <class F>
+bool WaitFor(F done, DWORD ms = 30000) {
+  for (DWORD waited = 0; waited <= ms; waited += 100) {
+    if (done()) return true;
+    Sleep(100);
+  }
+  return false;
+}
+
+HWND TrayWindow() { return FindWindowA(nullptr, "Tray Icon"); }
+
+bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+bool WriteText(const std::string& path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << text;
+  return static_cast<bool>(out);
+}
+
+std::string Qmf(bool startWithWindows, const std::string& programs, const std::string& processes) {
+  return "[Quellmarch]\r\nFileVersion=1\r\n[Startup_Options]\r\nStart_with_windows=" +
+         std::string(startWithWindows ? "1" : "0") +
+         "\r\nHide_Splashscreen=1\r\nQuit_after_activate=0\r\nActivate_onLaunch=0\r\nStart_Location=0\r\n"
+         "Start_State=0\r\n[Configuration]\r\nDoubleClick_Action=0\r\nBrowseKill_DefaultChecks=0\r\nHide_errors=1\r\n"
+         "Message_Delay=5\r\n[Icons]\r\nAlternate_On_Icon=\r\nAlternate_Off_Icon=\r\n"
+         "On_Tooltip=QmApp test: double-click ends the victims\r\nOff_Tooltip=QmApp test: double-click runs\r\n"
+         "[Run_Programs]\r\n" + programs + "[Terminate_Processes]\r\n" + processes;
+}
+
+// Not a first start (no welcome, no Options window), and no last file.
+bool ResetSettings() {
+  HKEY key = nullptr;
+  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
+      ERROR_SUCCESS) {
+    return false;
+  }
+  RegDeleteValueA(key, "LastFile");
+  RegCloseKey(key);
+  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) ==
+      ERROR_SUCCESS) {
+    for (int i = 1; i <= 40; ++i) RegDeleteValueA(key, ("Quellmarch" + std::to_string(i)).c_str());
+    RegCloseKey(key);
+  }
+  return true;
+}
+
+std::string ReadString(const char* keyPath, const char* name) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath, 0, KEY_READ, &key) != ERROR_SUCCESS) return "<no key>";
+  char buffer[1024] = {};
+  DWORD size = sizeof buffer - 1;
+  DWORD type = 0;
+  const LONG status = RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
+  RegCloseKey(key);
+  if (status != ERROR_SUCCESS) return "<absent>";
+  if (type != REG_SZ) return "<not a string>";
+  return buffer;
+}
+
+int PrepareToggle() {
+  CreateDirectoryA(Folder().c_str(), nullptr);
+  DeleteFileA(ReportFile().c_str());
+  const std::string victim = Folder() + "QmAppVictim.exe";
+  const std::string started = Folder() + "QmAppStarted.exe";
+  if (!qm::testing::CopyHelperTo(victim) || !qm::testing::CopyHelperTo(started)) return Fail("copying the helper");
+  const std::string programs = "0=1 " + started + " {arg --report " + ReportFile() + " --lifetime 60000}\r\n";
+  const std::string processes = "0=1 *\\QmAppVictim.exe\r\n";
+  if (!WriteText(Folder() + "toggle.qmf", Qmf(false, programs, processes))) return Fail("writing toggle.qmf");
+  if (!ResetSettings()) return Fail("preparing the registry");
+  for (const char* title : {kVictimA, kVictimB}) {
+    const std::string args = "--title " + qm::testing::Quote(title) + " --lifetime 90000";
+    if (qm::testing::StartHelper(victim, args).pid == 0) return Fail(std::string("starting ") + title);
+  }
+  std::printf("prepared %s\n", (Folder() + "toggle.qmf").c_str());
+  return 0;
+}
+
+int PrepareBlank() {
+  if (!ResetSettings()) return Fail("preparing the registry");
+  return 0;
+}
+
+int PrepareStart() {
+  CreateDirectoryA(Folder().c_str(), nullptr);
+  if (!WriteText(Folder() + "StartMe.qmf", Qmf(true, "", ""))) return Fail("writing StartMe.qmf");
+  if (!ResetSettings()) return Fail("preparing the registry");
+  return 0;
+}
+
+HWND WaitForTray() {
+  HWND tray = nullptr;
+  WaitFor([&] { return (tray = TrayWindow()) != nullptr; });
+  return tray;
+}
+
+int DoubleClickEnds() {
+  HWND tray = WaitForTray();
+  if (tray == nullptr) return Fail("no window captioned \"Tray Icon\"");
+  if (FindWindowA(nullptr, kVictimA) == nullptr || FindWindowA(nullptr, kVictimB) == nullptr) {
+    return Fail("the victims are not running");
+  }
+  PostMessageA(tray, kTrayCallback, 1006, WM_LBUTTONDBLCLK);
+  if (!WaitFor([] { return FindWindowA(nullptr, kVictimA) == nullptr && FindWindowA(nullptr, kVictimB) == nullptr; })) {
+    return Fail("the victims still run after the double-click");
+  }
+  std::printf("both victims ended\n");
+  return 0;
+}
+
+int DoubleClickRuns() {
+  HWND tray = WaitForTray();
+  if (tray == nullptr) return Fail("no tray window");
+  DeleteFileA(ReportFile().c_str());
+  PostMessageA(tray, kTrayCallback, 1006, WM_LBUTTONDBLCLK);
+  if (!WaitFor([] { return FileExists(ReportFile()); })) return Fail("the program entry did not start");
+  std::ifstream in(ReportFile());
+  std::stringstream text;
+  text << in.rdbuf();
+  if (text.str().find("--report") == std::string::npos) return Fail("started without its arguments: " + text.str());
+  std::printf("the program entry started: %s\n", text.str().c_str());
+  return 0;
+}
+
+int OpenMenu() {
+  HWND tray = WaitForTray();
+  if (tray == nullptr) return Fail("no tray window");
+  PostMessageA(tray, kTrayCallback, 1006, WM_RBUTTONUP);
+  if (!WaitFor([] {
+        HWND menu = FindWindowA("#32768", nullptr);
+        return menu != nullptr && IsWindowVisible(menu);
+      })) {
+    return Fail("the tray menu did not open");
+  }
+  std::printf("the tray menu is open\n");
+  return 0;
+}
+
+// The Options window is shown and has the keyboard.
+int OptionsShown() {
+  HWND options = nullptr;
+  if (!WaitFor([&] {
+        options = FindWindowA(nullptr, "Quellmarch - StartMe.qmf");
+        return options != nullptr && IsWindowVisible(options);
+      })) {
+    return Fail("the Options window for StartMe.qmf is not shown");
+  }
+  // Where the user clicks to open the File menu: the menu bar lies just
+  // above the client area.
+  POINT origin{0, 0};
+  ClientToScreen(options, &origin);
+  std::printf("%ld %ld\n", origin.x + 14, origin.y - GetSystemMetrics(SM_CYMENU) / 2);
+  return 0;
+}
+
+// The Start-with-Windows note is up.
+int NoteShown() {
+  HWND note = nullptr;
+  if (!WaitFor([&] {
+        note = FindWindowA(nullptr, "Note");
+        return note != nullptr && IsWindowVisible(note);
+      })) {
+    return Fail("the Start-with-Windows note did not appear");
+  }
+  // Where the user clicks to accept it: the middle of its OK button.
+  HWND ok = FindWindowExA(note, nullptr, "Button", "OK");
+  if (ok == nullptr) return Fail("the note has no OK button");
+  RECT rect{};
+  GetWindowRect(ok, &rect);
+  std::printf("%ld %ld\n", (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  return 0;
+}
+
+int Ended(const std::string& lastFile) {
+  if (!WaitFor([] { return TrayWindow() == nullptr; })) return Fail("the instance still runs");
+  const std::string stored = ReadString(kSettingsKey, "LastFile");
+  if (stored != lastFile) return Fail("LastFile is \"" + stored + "\", not \"" + lastFile + "\"");
+  std::printf("ended; LastFile = %s\n", stored.c_str());
+  return 0;
+}
+
+int RunEntry(const std::string& file) {
+  WaitFor([] { return ReadString(kRunKey, "Quellmarch1") != "<absent>"; }, 10000);
+  const std::string stored = ReadString(kRunKey, "Quellmarch1");
+  std::string lower = file;
+  for (char& c : lower) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  const std::string expected = "\"" + ExeDir() + "Quellmarch.exe\" " + lower;
+  if (stored != expected) return Fail("Quellmarch1 is \"" + stored + "\", expected \"" + expected + "\"");
+  std::printf("Quellmarch1 = %s\n", stored.c_str());
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string step = argc > 1 ? argv[1] : "";
+  const std::string arg = argc > 2 ? argv[2] : "";
+  if (step == "prepare-toggle") return PrepareToggle();
+  if (step == "prepare-start") return PrepareStart();
+  if (step == "prepare-blank") return PrepareBlank();
+  if (step == "dblclick-ends") return DoubleClickEnds();
+  if (step == "dblclick-runs") return DoubleClickRuns();
+  if (step == "open-menu") return OpenMenu();
+  if (step == "options-shown") return OptionsShown();
+  if (step == "note-shown") return NoteShown();
+  if (step == "ended") return Ended(arg);
+  if (step == "run-entry") return RunEntry(arg);
+  return Fail("unknown step " + step);
+}
