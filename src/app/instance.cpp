@@ -26,6 +26,7 @@ TrayServices MakeTrayServices(Instance& i) {
       [&i](ScreenPoint p) { return i.env.screenToClient ? i.env.screenToClient(i.formMain, p) : p; },
       [&i] { i.SaveSettings(); },
       [&i] { return i.LastFileAutoLoaded; },
+      [&i] { return i.env.doubleClickTime ? i.env.doubleClickTime() : 500; },
   };
 }
 

@@ -37,6 +37,8 @@ struct AppEnvironment {
   std::string exeName;
   std::function<WindowHandle(const ui::Form&)> windowHandle;
   std::function<ScreenPoint(const ui::Form&, ScreenPoint)> screenToClient;
+  // The system's double-click interval in milliseconds.
+  std::function<int()> doubleClickTime;
   // Called once the tray window exists, before its icon is placed, so the
   // entry point can route the tray's callback message to it.
   std::function<void(TFormMain&)> trayWindowCreated;

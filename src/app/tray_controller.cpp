@@ -52,6 +52,11 @@ TFormMain::TFormMain(TrayServices services) : Form("FormMain"), s_(std::move(ser
   CheckBox1.onClick = [this] { CheckBox1Click(); };
   RadioButton1.onClick = [this] { RadioButtonClick(); };
   RadioButton2.onClick = [this] { RadioButtonClick(); };
+  MenuDelay.setEnabled(false);
+  MenuDelay.onTimer = [this] {
+    MenuDelay.setEnabled(false);
+    OpenTrayMenu();
+  };
 }
 
 void TFormMain::PlaceOnTray() {
@@ -168,23 +173,36 @@ void TFormMain::Shutdown1Click() {
 void TFormMain::TrayMessage(std::uint32_t mouseMessage) {
   switch (mouseMessage) {
     case kMouseLeftUp:
-    case kMouseRightUp: {
-      const std::optional<ScreenPoint> cursor = s_.tray.GetCursorPos();
-      if (!cursor) {
-        show();
-        return;
+      if (swallowLeftUp_) {
+        swallowLeftUp_ = false;
+        break;
       }
-      const ScreenPoint at = s_.screenToClient ? s_.screenToClient(*cursor) : *cursor;
-      s_.tray.SetForegroundWindow(s_.ownerWindow ? s_.ownerWindow() : 0);
-      PopupMenu1.popup(nullptr, at.x, at.y);
+      MenuDelay.setInterval(s_.doubleClickTime ? s_.doubleClickTime() : 500);
+      MenuDelay.setEnabled(true);
       break;
-    }
+    case kMouseRightUp:
+      swallowLeftUp_ = false;
+      OpenTrayMenu();
+      break;
     case kMouseLeftDoubleClick:
+      MenuDelay.setEnabled(false);
+      swallowLeftUp_ = true;
       GoActivate();
       break;
     default:
       break;
   }
+}
+
+void TFormMain::OpenTrayMenu() {
+  const std::optional<ScreenPoint> cursor = s_.tray.GetCursorPos();
+  if (!cursor) {
+    show();
+    return;
+  }
+  const ScreenPoint at = s_.screenToClient ? s_.screenToClient(*cursor) : *cursor;
+  s_.tray.SetForegroundWindow(s_.ownerWindow ? s_.ownerWindow() : 0);
+  PopupMenu1.popup(nullptr, at.x, at.y);
 }
 
 void TFormMain::SetStatusText(const std::string& text) { s_.status.setStatusText(text); }

@@ -46,6 +46,8 @@ struct TrayServices {
   std::function<void()> saveGlobalSettings;
   // True while start-up works on the last file used (no explicit file).
   std::function<bool()> lastFileAutoLoaded;
+  // The system's double-click interval in milliseconds; 500 when unset.
+  std::function<int()> doubleClickTime;
 };
 
 // The hidden tray window: it owns the tray icon and the instance's On/Off
@@ -108,13 +110,19 @@ class TFormMain : public ui::Form, public EngineUi {
   ui::MenuItem BrowseKill1{*this, "BrowseKill1", "&BrowseKill"};
   ui::MenuItem N3{*this, "N3", "-"};
   ui::MenuItem TerminateProcesses1{*this, "TerminateProcesses1", "&Terminate Processes"};
+  // Holds the menu of a left click back until the click cannot become a
+  // double-click: an open menu would take the second click for itself.
+  ui::Timer MenuDelay{*this, "MenuDelay", 500};
 
  private:
   void CheckBox1Click();
   void RadioButtonClick();
+  void OpenTrayMenu();
 
   TrayServices s_;
   BatchActions* batch_ = nullptr;
+  // The release that ends a double-click is no new click.
+  bool swallowLeftUp_ = false;
 };
 
 }  // namespace qm

@@ -54,6 +54,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         ScreenToClient(HandleOf(form), &point);
         return qm::ScreenPoint{point.x, point.y};
       },
+      [] { return static_cast<int>(GetDoubleClickTime()); },
       {},
   };
   qm::Instance instance(std::move(env));

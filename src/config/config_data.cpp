@@ -36,12 +36,6 @@ void WriteBool(IniFile& ini, std::string_view section, std::string_view key, boo
 
 }  // namespace
 
-TConfigData::TConfigData(EntryList& runList, EntryList& terminateList)
-    : RunList(runList), TerminateList(terminateList), ownStore_(std::make_unique<StdTextFileStore>()),
-      store_(ownStore_.get()) {
-  Reset();
-}
-
 TConfigData::TConfigData(EntryList& runList, EntryList& terminateList, TextFileStore& store)
     : RunList(runList), TerminateList(terminateList), store_(&store) {
   Reset();

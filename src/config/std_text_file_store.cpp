@@ -1,5 +1,7 @@
 #include "config/std_text_file_store.h"
 
+#include "config/config_data.h"
+
 #include <atomic>
 #include <chrono>
 #include <filesystem>
@@ -61,6 +63,15 @@ bool StdTextFileStore::ReplaceFile(const std::string& path, const std::string& c
   }
   RemoveQuietly(temporary);
   return false;
+}
+
+// Here rather than beside the other constructor: a program that hands the
+// document its own store then links none of the standard file system, which
+// needs functions the oldest supported Windows lacks.
+TConfigData::TConfigData(EntryList& runList, EntryList& terminateList)
+    : RunList(runList), TerminateList(terminateList), ownStore_(std::make_unique<StdTextFileStore>()),
+      store_(ownStore_.get()) {
+  Reset();
 }
 
 }  // namespace qm

@@ -68,7 +68,7 @@ class AppTest : public ::testing::Test {
 
   Instance& Make(const std::string& argument = {}) {
     const std::string commandLine = std::string("\"") + kExe + "\"" + (argument.empty() ? "" : " " + argument);
-    instance = std::make_unique<Instance>(AppEnvironment{machine.platform(), backend, icons, commandLine, kExe, {}, {}, {}});
+    instance = std::make_unique<Instance>(AppEnvironment{machine.platform(), backend, icons, commandLine, kExe, {}, {}, {}, {}});
     return *instance;
   }
   bool Start(const std::string& argument = {}) { return Make(argument).Start(); }

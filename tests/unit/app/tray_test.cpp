@@ -146,10 +146,17 @@ TEST_F(TrayTest, TheDoubleClickActionCanOpenBrowseKillOrTheOptionsWindow) {
 
 TEST_F(TrayTest, EitherButtonOpensTheMenuAtTheCursorOrTheWindowWithoutOne) {
   StartWith({{"1 C:\\A.exe"}, {}});
-  tray().TrayMessage(kMouseLeftUp);
   tray().TrayMessage(kMouseRightUp);
+  EXPECT_EQ(Count("popup FormMain.PopupMenu1"), 1);
+  tray().TrayMessage(kMouseLeftUp);
+  EXPECT_EQ(Count("popup FormMain.PopupMenu1"), 1) << "a left click waits until it cannot be a double-click";
+  EXPECT_TRUE(tray().MenuDelay.enabled());
+  tray().MenuDelay.tick();
+  EXPECT_EQ(Count("popup FormMain.PopupMenu1"), 2);
+  EXPECT_FALSE(tray().MenuDelay.enabled());
   tray().TrayMessage(0x200);  // a mouse move does nothing
   EXPECT_EQ(Count("popup FormMain.PopupMenu1"), 2);
+
   machine.tray.cursor.reset();
   tray().TrayMessage(kMouseRightUp);
   EXPECT_TRUE(tray().visible());
@@ -160,6 +167,20 @@ TEST_F(TrayTest, EitherButtonOpensTheMenuAtTheCursorOrTheWindowWithoutOne) {
   EXPECT_EQ(captions, (std::vector<std::string>{"&Options", "&BrowseKill", "-", "&Run Programs",
                                                 "&Terminate Processes", "-", "&Help", "&About", "-",
                                                 "&Shutdown Quellmarch"}));
+}
+
+TEST_F(TrayTest, ADoubleClickActsWithoutOpeningTheMenuOfItsFirstClick) {
+  StartWith({{"1 C:\\A.exe"}, {}, "Start_State=1\r\n"});
+  // What the shell sends for a double-click: up, double-click, up.
+  tray().TrayMessage(kMouseLeftUp);
+  tray().TrayMessage(kMouseLeftDoubleClick);
+  tray().TrayMessage(kMouseLeftUp);
+  EXPECT_FALSE(tray().MenuDelay.enabled());
+  EXPECT_EQ(Count("popup FormMain.PopupMenu1"), 0);
+  EXPECT_EQ(Runs(), 1u);
+
+  tray().TrayMessage(kMouseLeftUp);
+  EXPECT_TRUE(tray().MenuDelay.enabled()) << "the next click is a click again";
 }
 
 TEST_F(TrayTest, ShutdownAsksAboutUnsavedChangesAndACancelKeepsTheInstance) {
