@@ -2,6 +2,8 @@
 
 #include "app/command_line.h"
 
+#include <algorithm>
+
 namespace qm {
 
 namespace {
@@ -93,7 +95,11 @@ bool Instance::Start() {
     formMain.UpdateTrayIcon(TrayAction::Delete);
     return false;
   }
-  options.setSize(settings.OptionWindow.width, settings.OptionWindow.height);
+  // A stored size below the window's minimum (a damaged value) would leave
+  // the lists too small to use.
+  const ui::Size least = options.minimumSize();
+  options.setSize(std::max(settings.OptionWindow.width, least.width),
+                  std::max(settings.OptionWindow.height, least.height));
   options.ConfigDirty = false;
   options.CurrentConfigFile.clear();
   ExeDir = DirectoryOf(env.exeName);

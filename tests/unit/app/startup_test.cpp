@@ -151,6 +151,15 @@ TEST_F(StartupTest, TheFirstStartShowsTheOptionsWindowAndStillAppliesTheStartupO
   EXPECT_EQ(machine.shell.calls.size(), 1u);
 }
 
+TEST_F(StartupTest, TheOptionsWindowTakesItsStoredSizeButNeverLessThanItsMinimum) {
+  machine.registry.Put(kSettingsKey, "OptionWindow_Width", RegValue{RegType::Integer, {}, 800});
+  machine.registry.Put(kSettingsKey, "OptionWindow_Height", RegValue{RegType::Integer, {}, 3});
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(options().width(), 800);
+  EXPECT_EQ(options().height(), 418);
+  EXPECT_EQ(options().CheckListBox1.height(), 42) << "laid out for the size it got";
+}
+
 TEST_F(StartupTest, ASettingsKeyThatCannotBeCreatedEndsTheInstanceWithoutItsIcon) {
   machine.registry = sim::SimRegistry{};
   machine.registry.InjectFailure(sim::SimRegistry::Op::Create, kSettingsKey);
