@@ -135,7 +135,9 @@ bool Instance::Start() {
       options.PreShow();
       options.show();
     }
-    ApplyStartupOptions();
+    // An error of the action on launch (a rejected pattern, say) ends that
+    // action like any command; the instance still comes up in the tray.
+    app.guard([this] { ApplyStartupOptions(); });
     LastFileAutoLoaded = false;
   } else {
     options.PreShow();

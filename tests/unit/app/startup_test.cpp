@@ -142,6 +142,18 @@ TEST_F(StartupTest, AnExplicitFileWithActivateOnLaunchActsAtOnce) {
   EXPECT_TRUE(tray().IsOn());
 }
 
+TEST_F(StartupTest, AnErrorOfTheActionOnLaunchIsReportedAndTheInstanceStillStarts) {
+  machine.world.AddProcess(50, "C:\\Apps\\b.exe");
+  std::string rejected;
+  for (int i = 0; i < 31; ++i) rejected += "*a";  // more stars than a pattern may hold
+  PutConfig("C:\\go.qmf", {{"1 C:\\A.exe"}, {"1 " + rejected}, "Activate_onLaunch=1\r\n"});
+  ASSERT_TRUE(Start("C:\\go.qmf"));
+  ASSERT_FALSE(backend.log().empty());
+  EXPECT_NE(backend.log().back().find("is an invalid mask"), std::string::npos) << backend.log().back();
+  EXPECT_FALSE(instance->LastFileAutoLoaded);
+  EXPECT_EQ(machine.tray.calls.back().action, TrayAction::Modify);
+}
+
 TEST_F(StartupTest, TheFirstStartShowsTheOptionsWindowAndStillAppliesTheStartupOptions) {
   machine.registry = sim::SimRegistry{};
   PutConfig("C:\\go.qmf", {{"1 C:\\A.exe"}, {"1 *\\b.exe"}, "Activate_onLaunch=1\r\nStart_State=1\r\n"});
