@@ -2,29 +2,6 @@
 
 namespace qm {
 
-namespace {
-
-// Start-with-Windows entries are kept in lower case, so names that differ
-// only in letter case name the same entry.
-std::string LowerCaseAscii(std::string text) {
-  for (char& c : text) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return text;
-}
-
-}  // namespace
-
-std::string FileNamePart(const std::string& path) {
-  const std::size_t cut = path.find_last_of("\\/:");
-  return cut == std::string::npos ? path : path.substr(cut + 1);
-}
-
-std::string FolderPart(const std::string& path) {
-  const std::size_t cut = path.find_last_of("\\/:");
-  return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
-}
-
 TOptionForm1::TOptionForm1(Files& files, TFormSaveChanges& saveChanges, TOverWrite& overWrite)
     : Form("OptionForm1"), files_(files), saveChanges_(saveChanges), overWrite_(overWrite) {
   setBorderIcons({true, false, true});
@@ -89,52 +66,6 @@ void TOptionForm1::BuildMenus() {
   setMenu(&MainMenu1);
 }
 
-void TOptionForm1::Layout() {
-  setSize(kDesignWidth, kDesignHeight);
-  Image3.setBounds(0, 4, 45, 527);
-  RadioGroup1.setBounds(47, -1, 125, 67);
-  CheckBox1.setBounds(54, 14, 112, 17);
-  CheckBox5.setBounds(54, 30, 113, 17);
-  CheckBox2.setBounds(54, 46, 116, 17);
-  StartLocation.setBounds(47, 66, 125, 56);
-  ClickAction.setBounds(174, -1, 121, 67);
-  StartState.setBounds(174, 66, 121, 56);
-  GroupBox2.setBounds(298, -1, 327, 124);
-  for (ui::Control* c : std::initializer_list<ui::Control*>{&IconOn, &IconOff, &Button3, &Label8, &OnTooltip,
-                                                            &Label9, &OffTooltip}) {
-    c->setParent(GroupBox2);
-  }
-  IconOn.setBounds(8, 20, 32, 32);
-  IconOff.setBounds(8, 80, 32, 32);
-  Button3.setBounds(45, 58, 87, 17);
-  Label8.setBounds(180, 14, 138, 13);
-  OnTooltip.setBounds(135, 26, 184, 21);
-  Label9.setBounds(180, 73, 138, 13);
-  OffTooltip.setBounds(135, 86, 184, 21);
-  Button1.setBounds(343, 23, 87, 25);
-  Button2.setBounds(343, 83, 87, 25);
-  GroupBox3.setBounds(47, 122, 578, 53);
-  for (ui::Control* c : std::initializer_list<ui::Control*>{&Label7, &TrackBar1, &CheckBox3, &CheckBox4}) {
-    c->setParent(GroupBox3);
-  }
-  Label7.setBounds(17, 21, 86, 13);
-  TrackBar1.setBounds(105, 16, 312, 25);
-  CheckBox3.setBounds(436, 11, 133, 17);
-  CheckBox4.setBounds(436, 29, 113, 17);
-  GroupBox1.setBounds(47, 176, 578, 355);
-  for (ui::Control* c : std::initializer_list<ui::Control*>{&Label1, &Label4, &CheckListBox1, &Label2, &Label5,
-                                                            &Button4, &CheckListBox2}) {
-    c->setParent(GroupBox1);
-  }
-  Label1.setBounds(8, 24, 300, 13);
-  Label4.setBounds(8, 40, 196, 13);
-  CheckListBox1.setBounds(8, 56, 561, 122);
-  Label2.setBounds(8, 192, 341, 13);
-  Label5.setBounds(8, 208, 196, 13);
-  Button4.setBounds(494, 197, 75, 25);
-  CheckListBox2.setBounds(9, 223, 561, 122);
-}
-
 void TOptionForm1::BindEvents() {
   auto dirty = [this] { SetDirty(); };
   for (ui::CheckBox* box : {&CheckBox1, &CheckBox2, &CheckBox3, &CheckBox5}) box->onClick = dirty;
@@ -175,25 +106,8 @@ void TOptionForm1::BindEvents() {
   };
 }
 
-void TOptionForm1::SetDefaultIcons(const ui::Image& on, const ui::Image& off) {
-  defaultOn_ = &on;
-  defaultOff_ = &off;
-  if (IconOn.picture().empty()) IconOn.setPicture(on.picture());
-  if (IconOff.picture().empty()) IconOff.setPicture(off.picture());
-}
-
-void TOptionForm1::RefreshTray() {
-  if (hooks.RefreshTrayIcon) hooks.RefreshTrayIcon();
-}
-
 void TOptionForm1::UpdateTitle() {
   setCaption(CurrentConfigFile.empty() ? std::string("Quellmarch") : "Quellmarch - " + FileNamePart(CurrentConfigFile));
-}
-
-ui::Picture TOptionForm1::IconPicture(const std::string& path, bool on) {
-  if (!path.empty() && files_.FileExists(path)) return ui::Picture::fromFile(path);
-  const ui::Image* builtIn = on ? defaultOn_ : defaultOff_;
-  return builtIn != nullptr ? builtIn->picture() : ui::Picture{};
 }
 
 void TOptionForm1::ConfigToWindow() {
@@ -229,139 +143,6 @@ void TOptionForm1::WindowToConfig() {
   c.Off_Tooltip = OffTooltip.text();
   c.Hide_errors = CheckBox3.checked();
   c.Message_Delay = TrackBar1.position();
-}
-
-void TOptionForm1::TooltipChanges() {
-  RefreshTray();
-  SetDirty();
-}
-
-void TOptionForm1::ChangeIcon(bool on) {
-  if (!OpenPictureDialog1.execute()) return;
-  const std::string path = OpenPictureDialog1.fileName;
-  (on ? IconOn : IconOff).setPicture(ui::Picture::fromFile(path));
-  (on ? config_->Alternate_On_Icon : config_->Alternate_Off_Icon) = path;
-  RefreshTray();
-  SetDirty();
-}
-
-void TOptionForm1::ResetIcons() {
-  config_->Alternate_On_Icon.clear();
-  config_->Alternate_Off_Icon.clear();
-  IconOn.setPicture(IconPicture({}, true));
-  IconOff.setPicture(IconPicture({}, false));
-  RefreshTray();
-  SetDirty();
-}
-
-void TOptionForm1::ResizeIt() {
-  const int w = width();
-  const int h = height();
-  GroupBox2.setWidth(w - 306);
-  Label8.setLeft(w - 453);
-  Label9.setLeft(w - 453);
-  OnTooltip.setWidth(w - 449);
-  OffTooltip.setWidth(w - 449);
-  GroupBox3.setWidth(w - 55);
-  TrackBar1.setWidth(w - 321);
-  CheckBox3.setLeft(w - 197);
-  CheckBox4.setLeft(w - 197);
-  GroupBox1.setWidth(w - 55);
-  GroupBox1.setHeight(h - 223);
-  const int listHeight = (h - 334) / 2;
-  CheckListBox1.setWidth(w - 72);
-  CheckListBox1.setHeight(listHeight);
-  CheckListBox2.setWidth(w - 72);
-  CheckListBox2.setTop(CheckListBox1.top() + listHeight + 45);
-  CheckListBox2.setHeight(listHeight);
-  Button4.setLeft(w - 139);
-  Button4.setTop(CheckListBox2.top() - 26);
-  Label2.setTop(CheckListBox2.top() - 31);
-  Label5.setTop(CheckListBox2.top() - 15);
-  Image3.setHeight(h - 51);
-}
-
-bool TOptionForm1::LoadConfigFile(const std::string& fileName) {
-  if (!config_->LoadFromFile(fileName)) return false;
-  ConfigToWindow();
-  ConfigDirty = false;
-  return true;
-}
-
-bool TOptionForm1::SaveConfigFile(const std::string& fileName) {
-  WindowToConfig();
-  if (!config_->SaveToFile(fileName)) return false;
-  ConfigDirty = false;
-  if (CheckBox1.checked()) {
-    if (hooks.AddRunEntry) hooks.AddRunEntry(fileName);
-  } else if (hooks.RemoveRunEntry) {
-    hooks.RemoveRunEntry(fileName);
-  }
-  return true;
-}
-
-bool TOptionForm1::AskSaveChanges() {
-  if (!ConfigDirty) return true;
-  if (programs_.Count() == 0 && processes_.Count() == 0) {
-    ConfigDirty = false;
-    return true;
-  }
-  PreShow();
-  show();
-  switch (saveChanges_.showModal()) {
-    case ui::ModalResult::Yes:
-      SaveConfig();
-      return !ConfigDirty;
-    case ui::ModalResult::No:
-      return true;
-    default:
-      return false;
-  }
-}
-
-void TOptionForm1::NewConfig() {
-  if (!AskSaveChanges()) return;
-  CurrentConfigFile.clear();
-  config_->Reset();
-  ConfigDirty = false;
-  ConfigToWindow();
-}
-
-void TOptionForm1::LoadConfig() {
-  if (!AskSaveChanges()) return;
-  if (!CurrentConfigFile.empty()) OpenDialog1.initialDir = FolderPart(CurrentConfigFile);
-  if (!OpenDialog1.execute()) return;
-  CurrentConfigFile = OpenDialog1.fileName;
-  LoadConfigFile(CurrentConfigFile);
-}
-
-void TOptionForm1::SaveConfig() {
-  if (CurrentConfigFile.empty()) {
-    SaveConfigAs();
-    return;
-  }
-  ConfigDirty = !SaveConfigFile(CurrentConfigFile);
-}
-
-void TOptionForm1::SaveConfigAs() {
-  SaveDialog1.fileName = FileNamePart(CurrentConfigFile);
-  SaveDialog1.initialDir = FolderPart(CurrentConfigFile);
-  std::string chosen;
-  for (;;) {
-    if (!SaveDialog1.execute()) return;
-    chosen = SaveDialog1.fileName;
-    if (!files_.FileExists(chosen) || overWrite_.showModal() == ui::ModalResult::Ok) break;
-  }
-  const bool ok = SaveConfigFile(chosen);
-  ConfigDirty = !ok;
-  if (ok) {
-    if (LowerCaseAscii(chosen) != LowerCaseAscii(CurrentConfigFile) && !CurrentConfigFile.empty() &&
-        hooks.RemoveRunEntry) {
-      hooks.RemoveRunEntry(CurrentConfigFile);
-    }
-    CurrentConfigFile = chosen;
-  }
-  UpdateTitle();
 }
 
 }  // namespace qm

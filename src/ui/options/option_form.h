@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "config/config_data.h"
@@ -132,8 +133,11 @@ class TOptionForm1 : public ui::Form {
   void BindEvents();
   void ChangeIcon(bool on);
   void RefreshTray();
+  // The picture of an icon file, or nothing when it cannot be read or is no
+  // icon.
+  std::optional<ui::Picture> LoadIconFile(const std::string& path);
   // The picture for a configured icon path: the file, or the built-in one
-  // when the path is empty or the file is gone.
+  // when the path is empty or the file cannot be loaded.
   ui::Picture IconPicture(const std::string& path, bool on);
 
   Files& files_;

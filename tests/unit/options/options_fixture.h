@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,20 @@
 #include "ui/toolkit/headless/headless_backend.h"
 
 namespace qm::test {
+
+// A well-formed 1 x 1 icon file: header, one directory entry, a bitmap
+// header, one pixel and its mask row.
+inline std::string TinyIcon() {
+  auto le = [](std::uint32_t value, int bytes) {
+    std::string out;
+    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+    return out;
+  };
+  const std::string bitmap = le(40, 4) + le(1, 4) + le(2, 4) + le(1, 2) + le(32, 2) + std::string(24, '\0') +
+                             le(0xFF00FF00, 4) + le(0, 4);
+  return le(0, 2) + le(1, 2) + le(1, 2) + std::string{1, 1, 0, 0} + le(1, 2) + le(32, 2) +
+         le(static_cast<std::uint32_t>(bitmap.size()), 4) + le(22, 4) + bitmap;
+}
 
 class OptionsTest : public ::testing::Test {
  protected:

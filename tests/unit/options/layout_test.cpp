@@ -1,0 +1,49 @@
+#include "options_fixture.h"
+
+namespace qm::test {
+namespace {
+
+using R = ui::Rect;
+
+TEST_F(OptionsTest, TheDesignSizeGivesTheDesignRectangles) {
+  form.setSize(700, 600);
+  form.setSize(633, 578);
+  const std::vector<std::pair<ui::Control*, R>> design = {
+      {&form.Image3, {0, 4, 45, 527}},        {&form.GroupBox2, {298, -1, 327, 124}},
+      {&form.Label8, {180, 14, 138, 13}},     {&form.OnTooltip, {135, 26, 184, 21}},
+      {&form.Label9, {180, 73, 138, 13}},     {&form.OffTooltip, {135, 86, 184, 21}},
+      {&form.GroupBox3, {47, 122, 578, 53}},  {&form.TrackBar1, {105, 16, 312, 25}},
+      {&form.CheckBox3, {436, 11, 133, 17}},  {&form.CheckBox4, {436, 29, 113, 17}},
+      {&form.GroupBox1, {47, 176, 578, 355}}, {&form.CheckListBox1, {8, 56, 561, 122}},
+      {&form.Label2, {8, 192, 341, 13}},      {&form.Label5, {8, 208, 196, 13}},
+      {&form.Button4, {494, 197, 75, 25}},    {&form.CheckListBox2, {9, 223, 561, 122}},
+      {&form.Button1, {343, 23, 87, 25}},     {&form.IconOn, {8, 20, 32, 32}},
+  };
+  for (const auto& [control, rect] : design) EXPECT_EQ(control->bounds(), rect) << control->name();
+}
+
+TEST_F(OptionsTest, AtTheMinimumSizeEachListIsFortyTwoHigh) {
+  form.setSize(590, 418);
+  EXPECT_EQ(form.GroupBox1.bounds(), (R{47, 176, 535, 195}));
+  EXPECT_EQ(form.CheckListBox1.bounds(), (R{8, 56, 518, 42}));
+  EXPECT_EQ(form.CheckListBox2.bounds(), (R{9, 143, 518, 42}));
+  EXPECT_EQ(form.Button4.bounds(), (R{451, 117, 75, 25}));
+  EXPECT_EQ(form.Label2.top(), 112);
+  EXPECT_EQ(form.Label5.top(), 128);
+  EXPECT_EQ(form.Image3.height(), 367);
+  EXPECT_EQ(form.GroupBox2.width(), 284);
+  EXPECT_EQ(form.Label8.left(), 137);
+  EXPECT_EQ(form.OnTooltip.width(), 141);
+  EXPECT_EQ(form.TrackBar1.width(), 269);
+  EXPECT_EQ(form.CheckBox4.left(), 393);
+  EXPECT_EQ(form.minimumSize(), (ui::Size{590, 418}));
+}
+
+TEST_F(OptionsTest, AnOddHeightLeftOverIsDroppedNotSharedUnevenly) {
+  form.setSize(633, 579);
+  EXPECT_EQ(form.CheckListBox1.height(), 122);
+  EXPECT_EQ(form.CheckListBox2.height(), 122);
+}
+
+}  // namespace
+}  // namespace qm::test

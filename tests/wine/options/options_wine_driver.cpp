@@ -1,0 +1,254 @@
+// Drives the Options window of a running Quellmarch.exe, one step per call,
+// so that a host script can put the user's clicks and keys between steps:
+//
+//   qm_options_wine_driver.exe prepare           Source.qmf, no start entries, design window size
+//   qm_options_wine_driver.exe shown TITLE       the window is up: prints the File menu's point,
+//                                                the "Hide Termination Errors" box's centre and
+//                                                the window's rectangle (left top width height)
+//   qm_options_wine_driver.exe box-checked       "Hide Termination Errors" is checked
+//   qm_options_wine_driver.exe dialog TITLE      a window with that caption is shown
+//   qm_options_wine_driver.exe saved FILE        FILE holds exactly the expected bytes and the
+//                                                window's title names it
+//   qm_options_wine_driver.exe resize W H        gives the window that outer size; prints its rectangle
+//   qm_options_wine_driver.exe size-stored W H   the stored window size is W x H
+//
+// Exit code 0 when the step found what it should; 1 otherwise, with the
+// reason on stderr.
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "helper_launch.h"
+
+namespace {
+
+using qm::testing::ExeDir;
+
+constexpr char kSettingsKey[] = "Software\\Quellmarch";
+constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr char kBox[] = "Hide Termination Errors";
+
+std::string Folder() { return ExeDir() + "options_test\\"; }
+
+int Fail(const std::string& why) {
+  std::fprintf(stderr, "FAIL: %s\n", why.c_str());
+  return 1;
+}
+
+template <class F>
+bool WaitFor(F done, DWORD ms = 30000) {
+  for (DWORD waited = 0; waited <= ms; waited += 100) {
+    if (done()) return true;
+    Sleep(100);
+  }
+  return false;
+}
+
+// The file as the writer must produce it for a new file: every key in the
+// writer's order, CR LF line ends. `hideErrors` is the one setting the test
+// changes by a click.
+std::string Qmf(bool hideErrors) {
+  const char* lines[] = {
+      "[Quellmarch]", "FileVersion=1", "[Startup_Options]", "Start_with_windows=1", "Hide_Splashscreen=1",
+      "Quit_after_activate=0", "Activate_onLaunch=0", "Start_Location=0", "Start_State=0", "[Configuration]",
+      "DoubleClick_Action=0", "BrowseKill_DefaultChecks=0", hideErrors ? "Hide_errors=1" : "Hide_errors=0",
+      "Message_Delay=5", "[Icons]", "Alternate_On_Icon=", "Alternate_Off_Icon=", "On_Tooltip=Options test: On",
+      "Off_Tooltip=Options test: Off", "[Run_Programs]", "0=1 C:\\Tools\\Mail\\mailer.exe {arg -check} {min}",
+      "1=0 C:\\Tools\\clock.exe", "[Terminate_Processes]", "0=1 *\\MAILER.EXE {learn}",
+      "1=1 C:\\GAMES\\*.EXE {harsh} {rem games}"};
+  std::string text;
+  for (const char* line : lines) text += std::string(line) + "\r\n";
+  return text;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+int Prepare() {
+  CreateDirectoryA(Folder().c_str(), nullptr);
+  DeleteFileA((Folder() + "Saved.qmf").c_str());
+  std::ofstream out(Folder() + "Source.qmf", std::ios::binary | std::ios::trunc);
+  out << Qmf(false);
+  out.close();
+  if (!out) return Fail("writing Source.qmf");
+  HKEY key = nullptr;
+  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
+      ERROR_SUCCESS) {
+    return Fail("creating the settings key");
+  }
+  for (const char* name : {"LastFile", "OptionWindow_Width", "OptionWindow_Height"}) RegDeleteValueA(key, name);
+  RegCloseKey(key);
+  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) ==
+      ERROR_SUCCESS) {
+    for (int i = 1; i <= 40; ++i) RegDeleteValueA(key, ("Quellmarch" + std::to_string(i)).c_str());
+    RegCloseKey(key);
+  }
+  return 0;
+}
+
+HWND Options() {
+  // The Options window is the one top-level window with a menu bar whose
+  // title starts with the program's name.
+  struct Search {
+    HWND found = nullptr;
+  } search;
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        char title[256] = {};
+        GetWindowTextA(window, title, sizeof title);
+        if (GetMenu(window) != nullptr && std::string(title).rfind("Quellmarch", 0) == 0) {
+          reinterpret_cast<Search*>(data)->found = window;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND ChildCaptioned(HWND parent, const char* caption) {
+  struct Search {
+    const char* caption;
+    HWND found = nullptr;
+  } search{caption};
+  EnumChildWindows(
+      parent,
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        char text[256] = {};
+        GetWindowTextA(window, text, sizeof text);
+        if (std::string(text) == s->caption) {
+          s->found = window;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+void PrintRect(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  std::printf("%ld %ld %ld %ld", r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+int Shown(const std::string& title) {
+  HWND options = nullptr;
+  if (!WaitFor([&] {
+        options = FindWindowA(nullptr, title.c_str());
+        return options != nullptr && IsWindowVisible(options);
+      })) {
+    return Fail("no window \"" + title + "\" is shown");
+  }
+  HWND box = ChildCaptioned(options, kBox);
+  if (box == nullptr) return Fail(std::string("no control \"") + kBox + "\"");
+  POINT origin{0, 0};
+  ClientToScreen(options, &origin);
+  RECT r{};
+  GetWindowRect(box, &r);
+  // The File menu lies just above the client area, at its left; a click in
+  // the box lands on its square.
+  std::printf("%ld %ld %ld %ld ", origin.x + 14, origin.y - GetSystemMetrics(SM_CYMENU) / 2, r.left + 7,
+              (r.top + r.bottom) / 2);
+  PrintRect(options);
+  std::printf("\n");
+  return 0;
+}
+
+int BoxChecked() {
+  HWND options = Options();
+  HWND box = options != nullptr ? ChildCaptioned(options, kBox) : nullptr;
+  if (box == nullptr) return Fail("no Options window with its box");
+  if (!WaitFor([&] { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }, 5000)) {
+    return Fail("the box is not checked");
+  }
+  return 0;
+}
+
+int Dialog(const std::string& title) {
+  if (!WaitFor([&] {
+        HWND dialog = FindWindowA(nullptr, title.c_str());
+        return dialog != nullptr && IsWindowVisible(dialog);
+      })) {
+    return Fail("no window \"" + title + "\" is shown");
+  }
+  return 0;
+}
+
+int Saved(const std::string& file) {
+  const std::string path = Folder() + file;
+  const std::string expected = Qmf(true);
+  if (!WaitFor([&] { return ReadFile(path) == expected; }, 10000)) {
+    return Fail(path + " holds:\n" + ReadFile(path) + "\nexpected:\n" + expected);
+  }
+  HWND options = nullptr;
+  if (!WaitFor([&] { return (options = FindWindowA(nullptr, ("Quellmarch - " + file).c_str())) != nullptr; }, 5000)) {
+    return Fail("the title does not name " + file);
+  }
+  std::printf("%s written as expected\n", path.c_str());
+  return 0;
+}
+
+int Resize(int width, int height) {
+  HWND options = Options();
+  if (options == nullptr) return Fail("no Options window");
+  SetWindowPos(options, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT r{};
+  GetWindowRect(options, &r);
+  if (r.right - r.left != width || r.bottom - r.top != height) {
+    return Fail("the window is " + std::to_string(r.right - r.left) + " x " + std::to_string(r.bottom - r.top));
+  }
+  PrintRect(options);
+  std::printf("\n");
+  return 0;
+}
+
+DWORD ReadSize(HKEY key, const char* name) {
+  DWORD value = 0;
+  DWORD size = sizeof value;
+  DWORD type = 0;
+  if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
+      type != REG_DWORD) {
+    return 0;
+  }
+  return value;
+}
+
+int SizeStored(int width, int height) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return Fail("no settings");
+  const DWORD w = ReadSize(key, "OptionWindow_Width");
+  const DWORD h = ReadSize(key, "OptionWindow_Height");
+  RegCloseKey(key);
+  if (w != static_cast<DWORD>(width) || h != static_cast<DWORD>(height)) {
+    return Fail("stored size " + std::to_string(w) + " x " + std::to_string(h));
+  }
+  std::printf("stored size %lu x %lu\n", w, h);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string step = argc > 1 ? argv[1] : "";
+  const std::string arg = argc > 2 ? argv[2] : "";
+  const int second = argc > 3 ? std::atoi(argv[3]) : 0;
+  if (step == "prepare") return Prepare();
+  if (step == "shown") return Shown(arg);
+  if (step == "box-checked") return BoxChecked();
+  if (step == "dialog") return Dialog(arg);
+  if (step == "saved") return Saved(arg);
+  if (step == "resize") return Resize(std::atoi(arg.c_str()), second);
+  if (step == "size-stored") return SizeStored(std::atoi(arg.c_str()), second);
+  return Fail("unknown step " + step);
+}
