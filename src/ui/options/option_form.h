@@ -72,10 +72,16 @@ class TOptionForm1 : public ui::Form {
   void ResizeIt();
 
   ui::Image Image3{*this, "Image3"};
-  ui::RadioGroup RadioGroup1{*this, "RadioGroup1", "Startup Behavior"};
+  // These lie over the frames "Startup Behavior" and "Appearance" without
+  // belonging to them. Controls made earlier stay above those made later, so
+  // they come before the frames: otherwise the frames would take their
+  // clicks.
   ui::CheckBox CheckBox1{*this, "CheckBox1", "Start with Windows"};
   ui::CheckBox CheckBox5{*this, "CheckBox5", "Activate on launch"};
   ui::CheckBox CheckBox2{*this, "CheckBox2", "Quit after activating"};
+  ui::Button Button1{*this, "Button1", "Change Icon"};
+  ui::Button Button2{*this, "Button2", "Change Icon"};
+  ui::RadioGroup RadioGroup1{*this, "RadioGroup1", "Startup Behavior"};
   ui::RadioGroup StartLocation{*this, "StartLocation", "Start Location"};
   ui::RadioGroup ClickAction{*this, "ClickAction", "Double Click Action"};
   ui::RadioGroup StartState{*this, "StartState", "Start State"};
@@ -87,8 +93,6 @@ class TOptionForm1 : public ui::Form {
   ui::Edit OnTooltip{*this, "OnTooltip"};
   ui::Label Label9{*this, "Label9", "Off-State System Tray Tooltip"};
   ui::Edit OffTooltip{*this, "OffTooltip"};
-  ui::Button Button1{*this, "Button1", "Change Icon"};
-  ui::Button Button2{*this, "Button2", "Change Icon"};
   ui::GroupBox GroupBox3{*this, "GroupBox3", "Messages"};
   ui::Label Label7{*this, "Label7", "Message Duration"};
   ui::TrackBar TrackBar1{*this, "TrackBar1"};

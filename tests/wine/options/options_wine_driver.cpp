@@ -5,10 +5,15 @@
 //   qm_options_wine_driver.exe shown TITLE       the window is up: prints the File menu's point,
 //                                                the "Hide Termination Errors" box's centre and
 //                                                the window's rectangle (left top width height)
+//   qm_options_wine_driver.exe reachable         a click on the middle of each control that lies over a
+//                                                frame without belonging to it reaches that control
 //   qm_options_wine_driver.exe box-checked       "Hide Termination Errors" is checked
 //   qm_options_wine_driver.exe dialog TITLE      a window with that caption is shown
-//   qm_options_wine_driver.exe saved FILE        FILE holds exactly the expected bytes and the
+//   qm_options_wine_driver.exe saved FILE [ICON] FILE holds exactly the expected bytes (with ICON,
+//                                                a file in the test folder, as the On icon) and the
 //                                                window's title names it
+//   qm_options_wine_driver.exe change-icon       prints the centre of the On icon's "Change Icon"
+//   qm_options_wine_driver.exe message TEXT      a message box saying TEXT is up: prints its OK's centre
 //   qm_options_wine_driver.exe resize W H        gives the window that outer size; prints its rectangle
 //   qm_options_wine_driver.exe size-stored W H   the stored window size is W x H
 //
@@ -52,17 +57,20 @@ bool WaitFor(F done, DWORD ms = 30000) {
 // The file as the writer must produce it for a new file: every key in the
 // writer's order, CR LF line ends. `hideErrors` is the one setting the test
 // changes by a click.
-std::string Qmf(bool hideErrors) {
+std::string Qmf(bool hideErrors, const std::string& onIcon = "") {
   const char* lines[] = {
       "[Quellmarch]", "FileVersion=1", "[Startup_Options]", "Start_with_windows=1", "Hide_Splashscreen=1",
       "Quit_after_activate=0", "Activate_onLaunch=0", "Start_Location=0", "Start_State=0", "[Configuration]",
       "DoubleClick_Action=0", "BrowseKill_DefaultChecks=0", hideErrors ? "Hide_errors=1" : "Hide_errors=0",
-      "Message_Delay=5", "[Icons]", "Alternate_On_Icon=", "Alternate_Off_Icon=", "On_Tooltip=Options test: On",
+      "Message_Delay=5", "[Icons]", "Alternate_Off_Icon=", "On_Tooltip=Options test: On",
       "Off_Tooltip=Options test: Off", "[Run_Programs]", "0=1 C:\\Tools\\Mail\\mailer.exe {arg -check} {min}",
       "1=0 C:\\Tools\\clock.exe", "[Terminate_Processes]", "0=1 *\\MAILER.EXE {learn}",
       "1=1 C:\\GAMES\\*.EXE {harsh} {rem games}"};
   std::string text;
-  for (const char* line : lines) text += std::string(line) + "\r\n";
+  for (const char* line : lines) {
+    if (std::string(line) == "Alternate_Off_Icon=") text += "Alternate_On_Icon=" + onIcon + "\r\n";
+    text += std::string(line) + "\r\n";
+  }
   return text;
 }
 
@@ -165,6 +173,24 @@ int Shown(const std::string& title) {
   return 0;
 }
 
+int Reachable() {
+  HWND options = Options();
+  if (options == nullptr) return Fail("no Options window");
+  int reached = 0;
+  for (const char* caption : {"Start with Windows", "Activate on launch", "Quit after activating", "Change Icon"}) {
+    for (HWND control = ChildCaptioned(options, caption); control != nullptr;
+         control = FindWindowExA(GetParent(control), control, nullptr, caption)) {
+      RECT r{};
+      GetWindowRect(control, &r);
+      const POINT middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+      if (WindowFromPoint(middle) != control) return Fail(std::string("a click misses \"") + caption + "\"");
+      ++reached;
+    }
+  }
+  if (reached != 5) return Fail("found " + std::to_string(reached) + " of the 5 controls");
+  return 0;
+}
+
 int BoxChecked() {
   HWND options = Options();
   HWND box = options != nullptr ? ChildCaptioned(options, kBox) : nullptr;
@@ -185,9 +211,9 @@ int Dialog(const std::string& title) {
   return 0;
 }
 
-int Saved(const std::string& file) {
+int Saved(const std::string& file, const std::string& icon) {
   const std::string path = Folder() + file;
-  const std::string expected = Qmf(true);
+  const std::string expected = Qmf(true, icon.empty() ? "" : Folder() + icon);
   if (!WaitFor([&] { return ReadFile(path) == expected; }, 10000)) {
     return Fail(path + " holds:\n" + ReadFile(path) + "\nexpected:\n" + expected);
   }
@@ -196,6 +222,40 @@ int Saved(const std::string& file) {
     return Fail("the title does not name " + file);
   }
   std::printf("%s written as expected\n", path.c_str());
+  return 0;
+}
+
+// The On icon's button: of the two "Change Icon" buttons, the upper one.
+int ChangeIcon() {
+  HWND options = Options();
+  if (options == nullptr) return Fail("no Options window");
+  HWND first = ChildCaptioned(options, "Change Icon");
+  HWND second = first != nullptr ? FindWindowExA(GetParent(first), first, nullptr, "Change Icon") : nullptr;
+  if (first == nullptr || second == nullptr) return Fail("not two \"Change Icon\" buttons");
+  RECT a{}, b{};
+  GetWindowRect(first, &a);
+  GetWindowRect(second, &b);
+  const RECT& upper = a.top < b.top ? a : b;
+  std::printf("%ld %ld\n", (upper.left + upper.right) / 2, (upper.top + upper.bottom) / 2);
+  return 0;
+}
+
+int Message(const std::string& text) {
+  HWND box = nullptr;
+  if (!WaitFor([&] {
+        box = nullptr;
+        for (HWND w = FindWindowA("#32770", nullptr); w != nullptr; w = FindWindowExA(nullptr, w, "#32770", nullptr)) {
+          if (IsWindowVisible(w) && ChildCaptioned(w, text.c_str()) != nullptr) box = w;
+        }
+        return box != nullptr;
+      })) {
+    return Fail("no message box says \"" + text + "\"");
+  }
+  HWND ok = FindWindowExA(box, nullptr, "Button", "OK");
+  if (ok == nullptr) return Fail("the message box has no OK");
+  RECT r{};
+  GetWindowRect(ok, &r);
+  std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
   return 0;
 }
 
@@ -245,9 +305,12 @@ int main(int argc, char** argv) {
   const int second = argc > 3 ? std::atoi(argv[3]) : 0;
   if (step == "prepare") return Prepare();
   if (step == "shown") return Shown(arg);
+  if (step == "reachable") return Reachable();
   if (step == "box-checked") return BoxChecked();
   if (step == "dialog") return Dialog(arg);
-  if (step == "saved") return Saved(arg);
+  if (step == "saved") return Saved(arg, argc > 3 ? argv[3] : "");
+  if (step == "change-icon") return ChangeIcon();
+  if (step == "message") return Message(arg);
   if (step == "resize") return Resize(std::atoi(arg.c_str()), second);
   if (step == "size-stored") return SizeStored(std::atoi(arg.c_str()), second);
   return Fail("unknown step " + step);

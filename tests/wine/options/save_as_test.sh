@@ -3,7 +3,9 @@
 # "Hide Termination Errors", File > "Save Configuration File &As...", the new
 # name typed into the save dialog, OK on the Start-with-Windows note. The new
 # file must hold exactly the bytes of a new file, the start entry must name
-# it, and the window's size at shutdown is what the next start gets.
+# it, and the window's size at shutdown is what the next start gets. Then the
+# On icon: a file that is no icon is refused with a message and never reaches
+# the saved file; a real icon is taken and saved.
 # Screenshots: options-design.png (633 x 578) and options-minimum.png
 # (590 x 418).
 set -euo pipefail
@@ -30,6 +32,7 @@ read -r fileX fileY boxX boxY left top width height < <(options shown "Quellmarc
 sleep 1
 photo options-design.png "$left" "$top" "$width" "$height"
 
+options reachable
 xdotool mousemove "$boxX" "$boxY" click 1
 options box-checked
 
@@ -46,6 +49,27 @@ read -r okX okY < <(app note-shown)
 xdotool mousemove "$okX" "$okY" click 1
 options saved Saved.qmf
 app run-entry "$saved_qmf"
+
+printf 'not an icon' >"$QM_BIN_DIR/options_test/bad.ico"
+cp "$QM_SOURCE_DIR/res/tray_off.ico" "$QM_BIN_DIR/options_test/good.ico"
+pick_icon() {
+  read -r x y < <(options change-icon)
+  xdotool mousemove "$x" "$y" click 1
+  options dialog "Select Icon to use in system trau"
+  sleep 1
+  xdotool type --delay 30 "$(winepath -w "$QM_BIN_DIR/options_test/$1" 2>/dev/null)"
+  xdotool key Return
+}
+pick_icon bad.ico
+bad_ico="$(winepath -w "$QM_BIN_DIR/options_test/bad.ico" 2>/dev/null)"
+read -r okX okY < <(options message "Unable to load icon from $bad_ico")
+xdotool mousemove "$okX" "$okY" click 1
+pick_icon good.ico
+sleep 1
+xdotool mousemove "$fileX" "$fileY" click 1
+sleep 0.5
+xdotool key s
+options saved Saved.qmf good.ico
 
 read -r left top width height < <(options resize 590 418)
 sleep 1
