@@ -85,6 +85,7 @@ void TOptionForm1::BindEvents() {
     };
   };
   Button4.onClick = call(hooks.BrowseKillNow);
+  RunAutoAdd1.onClick = call(hooks.AutoAdd);
   NewConfigurationFile1.onClick = [this] { NewConfig(); };
   OpenConfigurationFile1.onClick = [this] { LoadConfig(); };
   SaveConfigurationFile1.onClick = [this] { SaveConfig(); };

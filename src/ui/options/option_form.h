@@ -25,6 +25,7 @@ struct OptionsHooks {
   std::function<void()> SetStateOff;
   std::function<void()> Shutdown;
   std::function<void()> BrowseKillNow;
+  std::function<void()> AutoAdd;
   std::function<void()> ShowAboutBox;
   std::function<void()> HelpMe;
   std::function<void()> HelpGettingStarted;

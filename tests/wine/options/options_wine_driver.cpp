@@ -9,9 +9,12 @@
 //                                                frame without belonging to it reaches that control
 //   qm_options_wine_driver.exe box-checked       "Hide Termination Errors" is checked
 //   qm_options_wine_driver.exe dialog TITLE      a window with that caption is shown
-//   qm_options_wine_driver.exe saved FILE [ICON] FILE holds exactly the expected bytes (with ICON,
-//                                                a file in the test folder, as the On icon) and the
-//                                                window's title names it
+//   qm_options_wine_driver.exe saved FILE [ICON [TIP]]
+//                                                FILE holds exactly the expected bytes (with ICON, a
+//                                                file in the test folder, as the On icon, and TIP as
+//                                                the On tooltip) and the window's title names it
+//   qm_options_wine_driver.exe tooltip           prints the centre of the On tooltip's edit
+//   qm_options_wine_driver.exe tooltip-is TEXT   the On tooltip's edit holds TEXT
 //   qm_options_wine_driver.exe change-icon       prints the centre of the On icon's "Change Icon"
 //   qm_options_wine_driver.exe message TEXT      a message box saying TEXT is up: prints its OK's centre
 //   qm_options_wine_driver.exe resize W H        gives the window that outer size; prints its rectangle
@@ -57,12 +60,14 @@ bool WaitFor(F done, DWORD ms = 30000) {
 // The file as the writer must produce it for a new file: every key in the
 // writer's order, CR LF line ends. `hideErrors` is the one setting the test
 // changes by a click.
-std::string Qmf(bool hideErrors, const std::string& onIcon = "") {
+constexpr char kOnTooltip[] = "Options test: On";
+
+std::string Qmf(bool hideErrors, const std::string& onIcon = "", const std::string& onTooltip = kOnTooltip) {
   const char* lines[] = {
       "[Quellmarch]", "FileVersion=1", "[Startup_Options]", "Start_with_windows=1", "Hide_Splashscreen=1",
       "Quit_after_activate=0", "Activate_onLaunch=0", "Start_Location=0", "Start_State=0", "[Configuration]",
       "DoubleClick_Action=0", "BrowseKill_DefaultChecks=0", hideErrors ? "Hide_errors=1" : "Hide_errors=0",
-      "Message_Delay=5", "[Icons]", "Alternate_Off_Icon=", "On_Tooltip=Options test: On",
+      "Message_Delay=5", "[Icons]", "Alternate_Off_Icon=",
       "Off_Tooltip=Options test: Off", "[Run_Programs]", "0=1 C:\\Tools\\Mail\\mailer.exe {arg -check} {min}",
       "1=0 C:\\Tools\\clock.exe", "[Terminate_Processes]", "0=1 *\\MAILER.EXE {learn}",
       "1=1 C:\\GAMES\\*.EXE {harsh} {rem games}"};
@@ -70,6 +75,7 @@ std::string Qmf(bool hideErrors, const std::string& onIcon = "") {
   for (const char* line : lines) {
     if (std::string(line) == "Alternate_Off_Icon=") text += "Alternate_On_Icon=" + onIcon + "\r\n";
     text += std::string(line) + "\r\n";
+    if (std::string(line) == "Alternate_Off_Icon=") text += "On_Tooltip=" + onTooltip + "\r\n";
   }
   return text;
 }
@@ -132,8 +138,9 @@ HWND ChildCaptioned(HWND parent, const char* caption) {
       parent,
       [](HWND window, LPARAM data) -> BOOL {
         auto* s = reinterpret_cast<Search*>(data);
+        // Asked of the control itself: an edit's text lives in the edit.
         char text[256] = {};
-        GetWindowTextA(window, text, sizeof text);
+        SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
         if (std::string(text) == s->caption) {
           s->found = window;
           return FALSE;
@@ -211,9 +218,9 @@ int Dialog(const std::string& title) {
   return 0;
 }
 
-int Saved(const std::string& file, const std::string& icon) {
+int Saved(const std::string& file, const std::string& icon, const std::string& tip) {
   const std::string path = Folder() + file;
-  const std::string expected = Qmf(true, icon.empty() ? "" : Folder() + icon);
+  const std::string expected = Qmf(true, icon.empty() ? "" : Folder() + icon, tip.empty() ? kOnTooltip : tip);
   if (!WaitFor([&] { return ReadFile(path) == expected; }, 10000)) {
     return Fail(path + " holds:\n" + ReadFile(path) + "\nexpected:\n" + expected);
   }
@@ -237,6 +244,31 @@ int ChangeIcon() {
   GetWindowRect(second, &b);
   const RECT& upper = a.top < b.top ? a : b;
   std::printf("%ld %ld\n", (upper.left + upper.right) / 2, (upper.top + upper.bottom) / 2);
+  return 0;
+}
+
+// The edit holding the On tooltip: the one whose text is the tooltip the
+// test started with.
+HWND OnTooltipEdit() {
+  HWND options = Options();
+  return options != nullptr ? ChildCaptioned(options, kOnTooltip) : nullptr;
+}
+
+int Tooltip() {
+  HWND edit = OnTooltipEdit();
+  if (edit == nullptr) return Fail("no edit holds the On tooltip");
+  RECT r{};
+  GetWindowRect(edit, &r);
+  std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  return 0;
+}
+
+int TooltipIs(const std::string& expected) {
+  HWND options = Options();
+  if (options == nullptr) return Fail("no Options window");
+  if (!WaitFor([&] { return ChildCaptioned(options, expected.c_str()) != nullptr; }, 5000)) {
+    return Fail("no edit holds \"" + expected + "\"");
+  }
   return 0;
 }
 
@@ -308,7 +340,9 @@ int main(int argc, char** argv) {
   if (step == "reachable") return Reachable();
   if (step == "box-checked") return BoxChecked();
   if (step == "dialog") return Dialog(arg);
-  if (step == "saved") return Saved(arg, argc > 3 ? argv[3] : "");
+  if (step == "saved") return Saved(arg, argc > 3 ? argv[3] : "", argc > 4 ? argv[4] : "");
+  if (step == "tooltip") return Tooltip();
+  if (step == "tooltip-is") return TooltipIs(arg);
   if (step == "change-icon") return ChangeIcon();
   if (step == "message") return Message(arg);
   if (step == "resize") return Resize(std::atoi(arg.c_str()), second);

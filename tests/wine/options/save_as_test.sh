@@ -5,7 +5,8 @@
 # file must hold exactly the bytes of a new file, the start entry must name
 # it, and the window's size at shutdown is what the next start gets. Then the
 # On icon: a file that is no icon is refused with a message and never reaches
-# the saved file; a real icon is taken and saved.
+# the saved file; a real icon is taken and saved. The On tooltip takes 60
+# typed characters and refuses the 61st.
 # Screenshots: options-design.png (633 x 578) and options-minimum.png
 # (590 x 418).
 set -euo pipefail
@@ -66,10 +67,16 @@ read -r okX okY < <(options message "Unable to load icon from $bad_ico")
 xdotool mousemove "$okX" "$okY" click 1
 pick_icon good.ico
 sleep 1
+read -r tipX tipY < <(options tooltip)
+xdotool mousemove "$tipX" "$tipY" click 1
+xdotool key End shift+Home
+sixty="$(printf '%.0s0123456789' 1 2 3 4 5 6)"
+xdotool type --delay 20 "${sixty}X"
+options tooltip-is "$sixty"
 xdotool mousemove "$fileX" "$fileY" click 1
 sleep 0.5
 xdotool key s
-options saved Saved.qmf good.ico
+options saved Saved.qmf good.ico "$sixty"
 
 read -r left top width height < <(options resize 590 418)
 sleep 1
