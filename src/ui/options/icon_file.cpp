@@ -19,8 +19,9 @@ constexpr std::uint32_t kIconType = 1;
 constexpr std::uint32_t kBitmapHeaderSize = 40;
 constexpr std::string_view kPngSignature{"\x89PNG\r\n\x1a\n", 8};
 
-bool IsImage(std::string_view image) {
-  if (image.substr(0, kPngSignature.size()) == kPngSignature) return true;
+bool IsPng(std::string_view image) { return image.substr(0, kPngSignature.size()) == kPngSignature; }
+
+bool IsBitmap(std::string_view image) {
   return image.size() >= kBitmapHeaderSize && Read32(image, 0) == kBitmapHeaderSize;
 }
 
@@ -30,14 +31,19 @@ bool IsIconFile(std::string_view bytes) {
   if (bytes.size() < kHeaderSize || Read16(bytes, 0) != 0 || Read16(bytes, 2) != kIconType) return false;
   const std::size_t count = Read16(bytes, 4);
   if (count == 0 || bytes.size() < kHeaderSize + count * kEntrySize) return false;
+  // Windows before XP cannot draw PNG images, so a file needs at least one
+  // bitmap image to show everywhere this program runs.
+  bool anyBitmap = false;
   for (std::size_t i = 0; i < count; ++i) {
     const std::size_t entry = kHeaderSize + i * kEntrySize;
     const std::size_t size = Read32(bytes, entry + 8);
     const std::size_t offset = Read32(bytes, entry + 12);
     if (size == 0 || offset > bytes.size() || size > bytes.size() - offset) return false;
-    if (!IsImage(bytes.substr(offset, size))) return false;
+    const std::string_view image = bytes.substr(offset, size);
+    if (!IsBitmap(image) && !IsPng(image)) return false;
+    anyBitmap = anyBitmap || IsBitmap(image);
   }
-  return true;
+  return anyBitmap;
 }
 
 }  // namespace qm

@@ -7,8 +7,8 @@
 
 namespace qm {
 
-// True for a well-formed .ico file: the icon header, at least one image, and
-// every image lying inside the file as a bitmap or a PNG.
+// True for a well-formed .ico file: the icon header, every image lying inside
+// the file as a bitmap or a PNG, and at least one bitmap among them.
 bool IsIconFile(std::string_view bytes);
 
 }  // namespace qm

@@ -17,11 +17,28 @@ std::string ReadBinary(const std::string& path) {
   return bytes.str();
 }
 
-TEST(IconFile, AcceptsBitmapAndPngImagesAndOurOwnIcons) {
+// Two images: the tiny bitmap, then `second` as the other image's bytes.
+std::string TwoImages(const std::string& second) {
+  const std::string one = TinyIcon();
+  std::string header = one.substr(0, 22);
+  header[4] = 2;
+  std::string entry = one.substr(6, 16);
+  const std::size_t firstAt = 6 + 2 * 16;
+  const std::size_t secondAt = firstAt + (one.size() - 22);
+  header[18] = static_cast<char>(firstAt);
+  entry[8] = static_cast<char>(second.size());
+  entry[12] = static_cast<char>(secondAt);
+  return header + entry + one.substr(22) + second;
+}
+
+TEST(IconFile, AcceptsBitmapsWithOrWithoutPngImagesAndOurOwnIcons) {
   EXPECT_TRUE(IsIconFile(TinyIcon()));
-  std::string png = TinyIcon().substr(0, 22) + "\x89PNG\r\n\x1a\n" + std::string(40, 'x');
-  png[14] = 48;  // the image's size
-  EXPECT_TRUE(IsIconFile(png));
+  const std::string png = "\x89PNG\r\n\x1a\n" + std::string(40, 'x');
+  EXPECT_TRUE(IsIconFile(TwoImages(png)));
+  EXPECT_TRUE(IsIconFile(TwoImages(TinyIcon().substr(22))));
+  std::string pngOnly = TinyIcon().substr(0, 22) + png;
+  pngOnly[14] = static_cast<char>(png.size());
+  EXPECT_FALSE(IsIconFile(pngOnly)) << "no image that Windows before XP can draw";
   for (const char* name : {"tray_on.ico", "tray_off.ico"}) {
     const std::string bytes = ReadBinary(std::string(QM_TEST_DATA_DIR) + "/../../../res/" + name);
     ASSERT_FALSE(bytes.empty()) << name;
