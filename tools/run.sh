@@ -39,6 +39,7 @@ if [[ ! -e "$WINEPREFIX/.qm-prefix-ready" ]]; then
   wineserver -w
   touch "$WINEPREFIX/.qm-prefix-ready"
 fi
+bash "$root/tools/wine-fonts.sh" "$WINEPREFIX"
 
 file="${1:-$root/examples/Example.qmf}"
 # A file that exists here is handed over as a Windows path; anything else is

@@ -17,10 +17,8 @@ if [[ "$out" != */* ]]; then
 fi
 mkdir -p "$(dirname "$out")"
 
-if (( $# == 2 )); then
-  source=(-id "$2")
-else
-  source=(-root)
-fi
-xwd "${source[@]}" -silent | convert xwd:- "png:$out"
+# ImageMagick's import, not xwd: Wine gives its windows their own colormap,
+# and xwd then rebuilds the root window by window and paints any window of
+# ours that overlaps another one solid black.
+import -window "${2:-root}" "png:$out"
 echo "$out"

@@ -8,7 +8,9 @@ source "$(cd "$(dirname "$0")" && pwd)/common.sh"
 qm_use_harness_display
 
 marker="$WINEPREFIX/.qm-prefix-ready"
+fonts="$(cd "$(dirname "$0")/../../../tools" && pwd)/wine-fonts.sh"
 if [[ -e "$marker" ]]; then
+  bash "$fonts" "$WINEPREFIX"
   echo "Wine prefix ready: $WINEPREFIX"
   exit 0
 fi
@@ -22,5 +24,6 @@ esac
 # winemenubuilder would write menu entries and file associations into $HOME.
 WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-};winemenubuilder.exe=d" wineboot -i </dev/null
 wineserver -w
+bash "$fonts" "$WINEPREFIX"
 touch "$marker"
 echo "Wine prefix created: $WINEPREFIX"
