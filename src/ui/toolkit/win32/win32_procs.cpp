@@ -145,6 +145,10 @@ LRESULT formMessage(Win32Peer& peer, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, 
                 client.bottom != form.clientHeight()) {
                 form.userResized(w, h, client.right, client.bottom);
             }
+            // The layout handler has just moved the controls; a group frame
+            // that shrank repaints its old area over controls that were
+            // already drawn there, so everything is redrawn in z-order once.
+            RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         }
         return 0;
     case WM_MOVE: {
