@@ -22,11 +22,16 @@
 #include <sstream>
 #include <string>
 
+#include "driver_steps.h"
 #include "helper_launch.h"
 
 namespace {
 
 using qm::testing::ExeDir;
+using qm::testing::Fail;
+using qm::testing::FileExists;
+using qm::testing::WaitFor;
+using qm::testing::WriteText;
 
 constexpr UINT kTrayCallback = WM_APP + 100;
 constexpr char kSettingsKey[] = "Software\\Quellmarch";
@@ -37,30 +42,7 @@ constexpr char kVictimB[] = "QmApp victim B";
 std::string Folder() { return ExeDir() + "app_test\\"; }
 std::string ReportFile() { return Folder() + "started.txt"; }
 
-int Fail(const std::string& why) {
-  std::fprintf(stderr, "FAIL: %s\n", why.c_str());
-  return 1;
-}
-
-// Polls `done` every 100 ms for up to `ms`.
-template <class F>
-bool WaitFor(F done, DWORD ms = 30000) {
-  for (DWORD waited = 0; waited <= ms; waited += 100) {
-    if (done()) return true;
-    Sleep(100);
-  }
-  return false;
-}
-
 HWND TrayWindow() { return FindWindowA(nullptr, "Tray Icon"); }
-
-bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-bool WriteText(const std::string& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << text;
-  return static_cast<bool>(out);
-}
 
 std::string Qmf(bool startWithWindows, const std::string& programs, const std::string& processes) {
   return "[Quellmarch]\r\nFileVersion=1\r\n[Startup_Options]\r\nStart_with_windows=" +

@@ -31,31 +31,21 @@
 #include <sstream>
 #include <string>
 
+#include "driver_steps.h"
 #include "helper_launch.h"
 
 namespace {
 
 using qm::testing::ExeDir;
+using qm::testing::Fail;
+using qm::testing::ReadText;
+using qm::testing::WaitFor;
 
 constexpr char kSettingsKey[] = "Software\\Quellmarch";
 constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr char kBox[] = "Hide Termination Errors";
 
 std::string Folder() { return ExeDir() + "options_test\\"; }
-
-int Fail(const std::string& why) {
-  std::fprintf(stderr, "FAIL: %s\n", why.c_str());
-  return 1;
-}
-
-template <class F>
-bool WaitFor(F done, DWORD ms = 30000) {
-  for (DWORD waited = 0; waited <= ms; waited += 100) {
-    if (done()) return true;
-    Sleep(100);
-  }
-  return false;
-}
 
 // The file as the writer must produce it for a new file: every key in the
 // writer's order, CR LF line ends. `hideErrors` is the one setting the test
@@ -78,13 +68,6 @@ std::string Qmf(bool hideErrors, const std::string& onIcon = "", const std::stri
     if (std::string(line) == "Alternate_Off_Icon=") text += "On_Tooltip=" + onTooltip + "\r\n";
   }
   return text;
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
 }
 
 int Prepare() {
@@ -221,8 +204,8 @@ int Dialog(const std::string& title) {
 int Saved(const std::string& file, const std::string& icon, const std::string& tip) {
   const std::string path = Folder() + file;
   const std::string expected = Qmf(true, icon.empty() ? "" : Folder() + icon, tip.empty() ? kOnTooltip : tip);
-  if (!WaitFor([&] { return ReadFile(path) == expected; }, 10000)) {
-    return Fail(path + " holds:\n" + ReadFile(path) + "\nexpected:\n" + expected);
+  if (!WaitFor([&] { return ReadText(path) == expected; }, 10000)) {
+    return Fail(path + " holds:\n" + ReadText(path) + "\nexpected:\n" + expected);
   }
   HWND options = nullptr;
   if (!WaitFor([&] { return (options = FindWindowA(nullptr, ("Quellmarch - " + file).c_str())) != nullptr; }, 5000)) {
