@@ -10,6 +10,7 @@
 //   qm_app_wine_driver.exe options-shown    the Options window of StartMe.qmf is shown
 //   qm_app_wine_driver.exe note-shown       the Start-with-Windows note is shown
 //   qm_app_wine_driver.exe ended FILE       the instance ends with LastFile = FILE
+//   qm_app_wine_driver.exe gone [MS]        the instance ends within MS ms (default 5000)
 //   qm_app_wine_driver.exe run-entry FILE   the first start entry names FILE
 //
 // Exit code 0 when the step did what it should; 1 otherwise, with the reason
@@ -18,6 +19,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -205,6 +207,14 @@ int Ended(const std::string& lastFile) {
   return 0;
 }
 
+// A shorter wait than `ended`, for a script that retries its key press when
+// the tray menu was not yet taking keys.
+int Gone(const std::string& ms) {
+  const DWORD limit = ms.empty() ? 5000 : static_cast<DWORD>(std::strtoul(ms.c_str(), nullptr, 10));
+  if (!WaitFor([] { return TrayWindow() == nullptr; }, limit)) return Fail("the instance still runs");
+  return 0;
+}
+
 int RunEntry(const std::string& file) {
   WaitFor([] { return ReadString(kRunKey, "Quellmarch1") != "<absent>"; }, 10000);
   const std::string stored = ReadString(kRunKey, "Quellmarch1");
@@ -232,6 +242,7 @@ int main(int argc, char** argv) {
   if (step == "options-shown") return OptionsShown();
   if (step == "note-shown") return NoteShown();
   if (step == "ended") return Ended(arg);
+  if (step == "gone") return Gone(arg);
   if (step == "run-entry") return RunEntry(arg);
   return Fail("unknown step " + step);
 }

@@ -4,12 +4,13 @@
 # and an empty last file.
 set -euo pipefail
 driver() { wine "$QM_BIN_DIR/qm_app_wine_driver.exe" "$@" </dev/null | tr -d '\r'; }
+source "$(dirname "$0")/tray_menu.sh"
 
 driver prepare-blank
 wine "$QM_BIN_DIR/Quellmarch.exe" </dev/null &
 instance=$!
 driver open-menu
-xdotool key s
+tray_menu_shutdown
 driver ended ""
 status=0
 wait "$instance" || status=$?

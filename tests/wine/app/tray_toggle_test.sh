@@ -5,6 +5,7 @@
 # leaves the file as LastFile.
 set -euo pipefail
 driver() { wine "$QM_BIN_DIR/qm_app_wine_driver.exe" "$@" </dev/null; }
+source "$(dirname "$0")/tray_menu.sh"
 
 driver prepare-toggle
 qmf="$(winepath -w "$QM_BIN_DIR/app_test/toggle.qmf" 2>/dev/null)"
@@ -24,7 +25,7 @@ driver dblclick-runs
 driver open-menu
 sleep 1
 "$QM_TOOLS_DIR/screenshot.sh" app-tray-menu.png >/dev/null
-xdotool key s
+tray_menu_shutdown
 driver ended "$qmf"
 wait "$instance"
 echo "tray toggle and shutdown passed"
