@@ -8,6 +8,7 @@
 #include "contract_check.h"
 #include "png_writer.h"
 #include "sample_window.h"
+#include "screen_pixels.h"
 #include "ui/messages/attention.h"
 #include "ui/messages/empty_boxes.h"
 #include "ui/messages/notfound.h"
@@ -55,30 +56,10 @@ bool capture(HWND hwnd, const std::string& path)
     if (w <= 0 || h <= 0) {
         return false;
     }
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    GdiFlush();
-    std::vector<std::uint32_t> pixels(static_cast<const std::uint32_t*>(bits),
-                                      static_cast<const std::uint32_t*>(bits) + static_cast<std::size_t>(w) * h);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    std::vector<std::uint32_t> pixels = qm::testing::ScreenPixels(r.left, r.top, w, h);
 
     int distinct = 0;
-    for (std::uint32_t& p : pixels) {
-        p &= 0x00FFFFFFu;
+    for (std::uint32_t p : pixels) {
         if (p != pixels[0]) {
             ++distinct;
         }

@@ -10,6 +10,7 @@
 // colormap, and xwd then rebuilds the root from each window in turn and
 // shows a window lying over another one of ours as black, although the X
 // server displays it painted.
+#include "screen_pixels.h"
 #include "ui/messages/attention.h"
 #include "ui/toolkit/toolkit.h"
 #include "ui/toolkit/win32/win32_backend.h"
@@ -74,31 +75,13 @@ Capture captureClient(HWND hwnd)
     if (w <= 0 || h <= 0) {
         return result;
     }
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, w, h, screen, origin.x, origin.y, SRCCOPY);
-    GdiFlush();
-    const auto* p = static_cast<const std::uint32_t*>(bits);
-    result.pixels = w * h;
-    for (int i = 0; i < result.pixels; ++i) {
-        if ((p[i] & 0x00FFFFFFu) != 0) {
+    const std::vector<std::uint32_t> pixels = qm::testing::ScreenPixels(origin.x, origin.y, w, h);
+    result.pixels = static_cast<int>(pixels.size());
+    for (std::uint32_t p : pixels) {
+        if (p != 0) {
             ++result.nonBlack;
         }
     }
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
     return result;
 }
 
