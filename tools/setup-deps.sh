@@ -5,15 +5,16 @@
 set -euo pipefail
 
 # Compilers, the two MinGW-w64 cross toolchains, the unit-test and benchmark
-# libraries, the X tools the Wine tests drive and photograph, and chmcmd for
-# the help file.
+# libraries, the X tools the Wine tests drive and photograph, chmcmd and
+# Python for the help file, and zip for the release package.
 packages=(
   cmake ninja-build g++
   googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-i686 g++-mingw-w64-x86-64
   binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   xvfb xauth imagemagick x11-apps xdotool
-  fp-utils
+  fp-utils python3
+  zip unzip
 )
 # Wine's recommendations pull in hundreds of megabytes (fonts, GStreamer,
 # printing) that a headless test run never uses.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every test of Quellmarch, from a fresh Debian machine or clone:
 # packages, host unit tests, the same under the sanitizers, both Windows
-# builds, the Windows 2000 import check and the Wine end-to-end tests.
+# builds (each with its compiled help file), the Windows 2000 import check,
+# the release package and its check, and the Wine end-to-end tests.
 # It goes on past a failing stage, so that one run reports everything, and
 # ends with one line counting every ctest test: `tests: N passed, N failed`.
 # Exit status is non-zero if any test, build or check failed.
@@ -88,8 +89,18 @@ if (( ${#failed_stages[@]} == 0 )); then
   stage "import checker" "$root/tools/test-check-imports.sh"
   if stage "win32 build" configure_and_build win32; then
     stage "import check" "$root/tools/check-imports.sh" "$build_root/win32/bin/Quellmarch.exe"
+    # The release package is made from the shipped 32-bit build.
+    version="$(sed -n 's/^project(Quellmarch VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)"
+    package="$build_root/Quellmarch-$version.zip"
+    if stage "package" env QM_BUILD_ROOT="$build_root" "$root/tools/package.sh"; then
+      stage "package check" "$root/tools/check-package.sh" "$package"
+      stage "package checker" "$root/tools/test-check-package.sh" "$package"
+    else
+      skip "package check" "packaging failed"
+    fi
   else
     skip "import check" "win32 build failed"
+    skip "package" "win32 build failed"
   fi
 
   # Only 64-bit Wine runs on this machine, so the end-to-end tests use win64.

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Checks a release package as a user would receive it:
+#   check-package.sh Quellmarch-<version>.zip
+# Unpacks it and fails unless it holds exactly the expected files, the exe is
+# the 32-bit GUI program, it imports nothing that a bare Windows 2000 lacks
+# (check-imports.sh, so no DLL has to lie beside it), the help file carries
+# its context map, and the texts have Windows line ends.
+set -euo pipefail
+
+tools="$(cd "$(dirname "$0")" && pwd)"
+(( $# == 1 )) || { echo "usage: check-package.sh ZIP" >&2; exit 2; }
+zip_file="$1"
+[[ "$(basename "$zip_file")" =~ ^(Quellmarch-([0-9.]+))\.zip$ ]] ||
+  { echo "check-package: $zip_file is not named Quellmarch-<version>.zip" >&2; exit 2; }
+top="${BASH_REMATCH[1]}"
+version="${BASH_REMATCH[2]}"
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+unzip -q "$zip_file" -d "$work"
+problems=()
+
+expected="$(printf '%s\n' Quellmarch.exe QuellmarchHelp.chm ReleaseNotes.txt ReadMe.txt \
+  ConfigurationFiles/Example.qmf | sed "s#^#$top/#" | LC_ALL=C sort)"
+actual="$(cd "$work" && find . -mindepth 1 -type f | sed 's#^\./##' | LC_ALL=C sort)"
+while read -r missing; do problems+=("missing: $missing"); done < <(comm -23 <(echo "$expected") <(echo "$actual"))
+while read -r extra; do problems+=("unexpected: $extra"); done < <(comm -13 <(echo "$expected") <(echo "$actual"))
+
+# PE header: e_lfanew at 0x3C, then "PE\0\0", the machine (0x14C: i386) and,
+# 24 bytes on, the optional header's magic (0x10B: PE32) and at 68 into it
+# the subsystem (2: Windows GUI).
+le() { od -An -t u"$2" -j "$3" -N "$2" "$1" | tr -d ' '; }
+exe="$work/$top/Quellmarch.exe"
+if [[ -f "$exe" ]]; then
+  pe="$(le "$exe" 4 60)"
+  if [[ "$(od -An -c -j "$pe" -N 4 "$exe" | tr -d ' ')" != 'PE\0\0' ]]; then
+    problems+=("Quellmarch.exe is not a PE executable")
+  else
+    (( $(le "$exe" 2 $((pe + 4))) == 0x14C )) || problems+=("Quellmarch.exe is not built for i386")
+    (( $(le "$exe" 2 $((pe + 24))) == 0x10B )) || problems+=("Quellmarch.exe is not a 32-bit (PE32) image")
+    (( $(le "$exe" 2 $((pe + 24 + 68))) == 2 )) || problems+=("Quellmarch.exe is not a Windows GUI program")
+    "$tools/check-imports.sh" "$exe" >/dev/null || problems+=("Quellmarch.exe needs more than Windows 2000 has")
+  fi
+fi
+
+help_file="$work/$top/QuellmarchHelp.chm"
+if [[ -f "$help_file" ]] &&
+   ! python3 "$tools/chm/check-help.py" "$help_file" "$tools/../docs/help/QuellmarchHelp.hhp" 1 2 3 4 5 >/dev/null; then
+  problems+=("QuellmarchHelp.chm does not hold its contexts")
+fi
+notes="$work/$top/ReleaseNotes.txt"
+[[ ! -f "$notes" ]] || grep -q "^Version $version"$'\r$' "$notes" ||
+  problems+=("ReleaseNotes.txt has no notes of version $version")
+for text in ReleaseNotes.txt ReadMe.txt ConfigurationFiles/Example.qmf; do
+  [[ ! -f "$work/$top/$text" ]] || ! grep -q $'[^\r]$\|^$' "$work/$top/$text" ||
+    problems+=("$text has lines without Windows line ends")
+done
+
+if (( ${#problems[@]} )); then
+  for problem in "${problems[@]}"; do echo "check-package: $(basename "$zip_file"): $problem" >&2; done
+  exit 1
+fi
+echo "check-package: $(basename "$zip_file") holds its $(wc -l <<<"$actual") files;" \
+     "Quellmarch.exe is the 32-bit GUI program and needs nothing beside it"
