@@ -124,6 +124,12 @@ TEST_F(BatchActionsTest, AListThatShrinksDuringAnErrorMessageEndsTheWalk) {
   EXPECT_EQ(ui.log.back(), "hide");
 }
 
+TEST_F(BatchActionsTest, AHandEditedHugeDelayPausesNoLongerThanTheSliderAllows) {
+  config.Message_Delay = 2000000000;
+  batch().RunOneEntry("C:\\A.EXE");
+  EXPECT_EQ(Now(), 5u * 700u);
+}
+
 TEST_F(BatchActionsTest, RunOneEntry) {
   config.Message_Delay = 7;
   ui.onWindowToConfig = [this] { config.Message_Delay = 1000; };
