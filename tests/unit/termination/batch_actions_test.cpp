@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "config/app_error.h"
@@ -93,22 +94,74 @@ TEST_F(BatchActionsTest, BatchesPaceThemselvesWithTheDelayOnScreen) {
   EXPECT_EQ(Now(), 3 * 10 + (4 * 500 + 2 * 10) + 3 * 10);
 }
 
-TEST_F(BatchActionsTest, ARejectedPatternEndsTheBatchWithTheStatusWindowShown) {
+TEST_F(BatchActionsTest, ARejectedPatternEndsTheBatchAndHidesTheStatusWindow) {
   std::string pattern;
   for (int i = 0; i < 31; ++i) pattern += "*x";
   Run(12, "C:\\APP\\X.EXE");
   terminateList.AppendStored(pattern, true);
   terminateList.AppendStored("C:\\APP\\X.EXE", true);
   EXPECT_THROW(batch().TerminateAll(terminateList), AppError);
-  EXPECT_EQ(ui.log.back(), "progress 0");
+  EXPECT_EQ(ui.log.back(), "hide");
   EXPECT_TRUE(Running(12));
 
   ui.log.clear();
   runList.AppendStored("C:\\A.EXE {nop " + pattern + "}", true);
   runList.AppendStored("C:\\B.EXE", true);
   EXPECT_THROW(batch().RunAll(runList), AppError);
-  EXPECT_EQ(ui.log.back(), "progress 50");
+  EXPECT_EQ(ui.log.back(), "hide");
   EXPECT_TRUE(machine.shell.calls.empty());
+}
+
+// The list: the second entry cannot be ended, and while its error
+// message is up the user removes entries in the Options window.
+TEST_F(BatchActionsTest, AnEntryGoesBackOnlyIntoTheItemItCameFrom) {
+  struct Case {
+    std::vector<std::size_t> removed;  // during the first error message
+    Lines left;
+  };
+  const Case cases[] = {
+      {{0}, {"C:\\APP\\X.EXE {harsh}", "C:\\KEEP\\K.EXE {rem keep me}"}},
+      {{1}, {"C:\\OTHER.EXE", "C:\\KEEP\\K.EXE {rem keep me}"}},
+      {{2, 1}, {"C:\\OTHER.EXE"}},
+  };
+  for (const Case& c : cases) {
+    MemoryEntryList list;
+    for (const char* stored : {"C:\\OTHER.EXE", "C:\\APP\\X.EXE {harsh}", "C:\\KEEP\\K.EXE {rem keep me}"}) {
+      list.AppendStored(stored, true);
+    }
+    Run(12, "C:\\APP\\X.EXE", CloseAnswer::Ignore).forcedEndSucceeds = false;
+    bool removed = false;
+    ui.onError = [&] {
+      if (!std::exchange(removed, true)) {
+        for (std::size_t index : c.removed) list.Remove(index);
+      }
+    };
+    ui.log.clear();
+    EXPECT_NO_THROW(batch().TerminateAll(list));
+    Lines left;
+    for (std::size_t i = 0; i < list.Count(); ++i) {
+      left.push_back(list.StoredText(i));
+      EXPECT_EQ(list.DisplayText(i), StoredToDisplay(left.back()));
+    }
+    EXPECT_EQ(left, c.left) << "removed " << c.removed.front();
+    EXPECT_TRUE(ui.Only("status Searching for C:\\KEEP").empty()) << "the walk stops";
+    EXPECT_EQ(ui.log.back(), "hide");
+    machine.world.EndProcess(12);
+  }
+}
+
+TEST_F(BatchActionsTest, TheRunBatchStopsWhenItsListChangesUnderIt) {
+  runList.AppendStored("C:\\A.EXE", true);
+  runList.AppendStored("C:\\B.EXE", true);
+  runList.AppendStored("C:\\C.EXE", true);
+  // The shell's own message about a file it cannot open runs a message loop too.
+  machine.shell.onExecute = [this](const sim::ShellCall&) -> std::intptr_t {
+    if (runList.Count() == 3) runList.Remove(0);
+    return 2;
+  };
+  batch().RunAll(runList);
+  ASSERT_EQ(machine.shell.calls.size(), 1u);
+  EXPECT_EQ(ui.log.back(), "hide");
 }
 
 TEST_F(BatchActionsTest, AListThatShrinksDuringAnErrorMessageEndsTheWalk) {
