@@ -112,6 +112,36 @@ TEST_F(TrayTest, EmptyListsAreExplainedAndLeaveTheStateAlone) {
   EXPECT_TRUE(tray().IsOn());
 }
 
+// The State menu of the Options window and the tray menu's two batches, each
+// from the state it would change.
+TEST_F(TrayTest, EachStateCommandDoesItsOwnThing) {
+  struct Case {
+    const char* name;
+    std::function<ui::MenuItem&()> item;
+    bool fromOn, toOn;
+    std::size_t runs;
+    bool ended;
+  };
+  const Case cases[] = {
+      {"Run programs", [this]() -> ui::MenuItem& { return options().RunPrograms1; }, false, true, 1, false},
+      {"Terminate programs", [this]() -> ui::MenuItem& { return options().TerminatePrograms1; }, true, false, 0, true},
+      {"Set to On", [this]() -> ui::MenuItem& { return options().SetOn1; }, false, true, 0, false},
+      {"Set to Off", [this]() -> ui::MenuItem& { return options().SetOff1; }, true, false, 0, false},
+      {"tray Run", [this]() -> ui::MenuItem& { return tray().ToggleState1; }, false, true, 1, false},
+      {"tray Terminate", [this]() -> ui::MenuItem& { return tray().TerminateProcesses1; }, true, false, 0, true},
+  };
+  for (const Case& c : cases) {
+    StartWith({{"1 C:\\A.exe"}, {"1 *\\b.exe"}, c.fromOn ? "" : "Start_State=1\r\n"});
+    machine.world.AddProcess(40, "C:\\b.exe");
+    ASSERT_EQ(tray().IsOn(), c.fromOn) << c.name;
+    c.item().userClick();
+    EXPECT_EQ(tray().IsOn(), c.toOn) << c.name;
+    EXPECT_EQ(Runs(), c.runs) << c.name;
+    EXPECT_EQ(machine.world.FindLive(40) == nullptr, c.ended) << c.name;
+    machine.world.EndProcess(40);
+  }
+}
+
 TEST_F(TrayTest, RunningAnUncheckedProgramListStillSwitchesTheState) {
   StartWith({{"0 C:\\A.exe"}, {"0 *\\b.exe"}, "Start_State=1\r\n"});
   tray().ToggleState1.userClick();

@@ -59,6 +59,20 @@ TEST_F(BatchActionsTest, TerminateAllWalksTheListAndWritesLearnedEntriesBack) {
   EXPECT_EQ(Now(), 4 * 3 * kDelay);
 }
 
+// A file name of 20 characters or more with a blank from column 20 on: its
+// display text cannot be turned back into it.
+TEST_F(BatchActionsTest, ALongNameWithABlankReachesTheShellAndTheTerminatorWhole) {
+  const std::string path = "C:\\Program Files\\Long Application Name X.exe";
+  runList.AppendStored(path, true);
+  terminateList.AppendStored(path + " {learn}", true);
+  batch().RunAll(runList);
+  batch().TerminateAll(terminateList);
+  ASSERT_EQ(machine.shell.calls.size(), 1u);
+  EXPECT_EQ(machine.shell.calls[0].file, path);
+  EXPECT_EQ(ui.Only("status Searching"), (Lines{"status Searching for " + path + " {learn}"}));
+  EXPECT_EQ(terminateList.StoredText(0), path + " {learn}");
+}
+
 TEST_F(BatchActionsTest, StatusLinesOfTheTerminateBatchStayWithin85Characters) {
   const std::string path = "C:\\" + std::string(100, 'd') + "\\X.EXE";
   terminateList.AppendStored(path, true);
