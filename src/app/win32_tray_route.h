@@ -19,6 +19,8 @@ class TrayMessageRoute {
 
   // `onTrayMessage` receives the callback message's second parameter.
   void Begin(WindowHandle window, std::uint32_t callbackMessage, std::function<void(std::uint32_t)> onTrayMessage);
+  // Gives the window its own procedure back. Due before the window is
+  // destroyed; a window destroyed while routed ends the route itself.
   void End();
 };
 
