@@ -26,7 +26,7 @@ TEST_F(OptionsTest, EverySettingGoesIntoItsOwnControlAndBackIntoTheDocument) {
   EXPECT_EQ(form.TrackBar1.position(), 400);
   EXPECT_EQ(form.OnTooltip.text(), "Busy");
   EXPECT_EQ(form.OffTooltip.text(), "Idle");
-  EXPECT_EQ(form.IconOn.picture(), ui::Picture::fromFile("C:\\Icons\\on.ico"));
+  EXPECT_EQ(form.IconOn.picture(), ui::Picture::fromIconFile("C:\\Icons\\on.ico"));
   EXPECT_EQ(form.IconOff.picture(), defaultOff.picture()) << "a vanished icon file shows the built-in icon";
   EXPECT_EQ(form.CheckListBox1.count(), 1);
   EXPECT_TRUE(form.CheckListBox1.checked(0));
