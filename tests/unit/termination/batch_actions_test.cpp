@@ -132,11 +132,13 @@ TEST_F(BatchActionsTest, AnEntryGoesBackOnlyIntoTheItemItCameFrom) {
   struct Case {
     std::vector<std::size_t> removed;  // during the first error message
     Lines left;
+    bool single = false;  // the single-entry command on item 1 instead of the batch
   };
   const Case cases[] = {
       {{0}, {"C:\\APP\\X.EXE {harsh}", "C:\\KEEP\\K.EXE {rem keep me}"}},
       {{1}, {"C:\\OTHER.EXE", "C:\\KEEP\\K.EXE {rem keep me}"}},
       {{2, 1}, {"C:\\OTHER.EXE"}},
+      {{0}, {"C:\\APP\\X.EXE {harsh}", "C:\\KEEP\\K.EXE {rem keep me}"}, true},
   };
   for (const Case& c : cases) {
     MemoryEntryList list;
@@ -151,7 +153,7 @@ TEST_F(BatchActionsTest, AnEntryGoesBackOnlyIntoTheItemItCameFrom) {
       }
     };
     ui.log.clear();
-    EXPECT_NO_THROW(batch().TerminateAll(list));
+    EXPECT_NO_THROW(c.single ? batch().TerminateOneEntry(list, 1) : batch().TerminateAll(list));
     Lines left;
     for (std::size_t i = 0; i < list.Count(); ++i) {
       left.push_back(list.StoredText(i));
