@@ -12,7 +12,7 @@ class FilesTextStore final : public TextFileStore {
   explicit FilesTextStore(Files& files) : files_(files) {}
   std::optional<std::string> ReadWholeFile(const std::string& path) override { return files_.ReadWholeFile(path); }
   bool ReplaceFile(const std::string& path, const std::string& contents) override {
-    return files_.ReplaceWholeFile(path, contents);
+    return ReplaceWholeFile(files_, path, contents);
   }
 
  private:

@@ -104,14 +104,34 @@ void TFormMain::SetStateOff() {
   UpdateTrayIcon(TrayAction::Modify);
 }
 
+void TFormMain::SetState(bool on) {
+  if (on) {
+    SetStateOn();
+  } else {
+    SetStateOff();
+  }
+}
+
+// A batch that ends in an error did not complete the switch, so the state
+// goes back to what the command found.
+void TFormMain::SwitchAndRun(bool on, const std::function<void(BatchActions&)>& run) {
+  const bool wasOn = IsOn();
+  SetState(on);
+  try {
+    if (batch_ != nullptr) run(*batch_);
+  } catch (...) {
+    SetState(wasOn);
+    throw;
+  }
+}
+
 void TFormMain::RunNow() {
   EntryList& programs = s_.options.ProgramEntries();
   if (programs.Count() == 0) {
     s_.attention.ShowAttention("There are no programs listed to run.");
     return;
   }
-  SetStateOn();
-  if (batch_ != nullptr) batch_->RunAll(programs);
+  SwitchAndRun(true, [&](BatchActions& batch) { batch.RunAll(programs); });
   if (CountChecked(s_.options.ProcessEntries()) == 0) SetStateOff();
 }
 
@@ -123,13 +143,18 @@ void TFormMain::TerminateNow() {
         "the BrowseKill option.");
     return;
   }
-  SetStateOff();
-  if (batch_ != nullptr) batch_->TerminateAll(processes);
+  SwitchAndRun(false, [&](BatchActions& batch) { batch.TerminateAll(processes); });
   if (CountChecked(s_.options.ProgramEntries()) == 0) SetStateOn();
 }
 
 void TFormMain::ToggleNow() {
   if (CountChecked(s_.options.ProgramEntries()) == 0 && CountChecked(s_.options.ProcessEntries()) == 0) {
+    // The hint is open already (this double-click came from inside its
+    // loop): bring it forward, and nothing else.
+    if (s_.emptyBoxes.isModal()) {
+      s_.emptyBoxes.show();
+      return;
+    }
     s_.options.PreShow();
     s_.options.show();
     s_.emptyBoxes.showModal();
@@ -181,6 +206,8 @@ void TFormMain::TrayMessage(std::uint32_t mouseMessage) {
       MenuDelay.setEnabled(true);
       break;
     case kMouseRightUp:
+      // The menu opens now, so a left click's delayed one must not follow.
+      MenuDelay.setEnabled(false);
       swallowLeftUp_ = false;
       OpenTrayMenu();
       break;

@@ -118,6 +118,8 @@ class TFormMain : public ui::Form, public EngineUi {
   void CheckBox1Click();
   void RadioButtonClick();
   void OpenTrayMenu();
+  void SetState(bool on);
+  void SwitchAndRun(bool on, const std::function<void(BatchActions&)>& run);
 
   TrayServices s_;
   BatchActions* batch_ = nullptr;

@@ -14,6 +14,7 @@ HICON Load(const ui::Picture& picture) {
       return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(picture.resource), IMAGE_ICON,
                                            cx, cy, LR_DEFAULTCOLOR));
     case ui::Picture::Kind::File:
+    case ui::Picture::Kind::IconFile:
       return static_cast<HICON>(LoadImageA(nullptr, picture.file.c_str(), IMAGE_ICON, cx, cy, LR_LOADFROMFILE));
     default:
       return nullptr;
@@ -30,7 +31,7 @@ Win32TrayIcons::~Win32TrayIcons() {
 
 IconHandle Win32TrayIcons::HandleFor(const ui::Picture& picture) {
   const std::string key = picture.kind == ui::Picture::Kind::Resource ? "#" + std::to_string(picture.resource)
-                          : picture.kind == ui::Picture::Kind::File   ? "file:" + picture.file
+                          : !picture.file.empty()                     ? "file:" + picture.file
                                                                       : std::string();
   if (key.empty()) return 0;
   auto found = loaded_.find(key);

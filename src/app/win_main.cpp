@@ -6,26 +6,11 @@
 
 #include "app/instance.h"
 #include "app/win32_tray_icons.h"
+#include "app/win32_tray_route.h"
 #include "platform/win32/win32_platform.h"
 #include "ui/toolkit/win32/win32_backend.h"
 
 namespace {
-
-// The tray window's own procedure sees the shell's callback message first;
-// everything else goes on to the toolkit's procedure.
-struct TrayRoute {
-  qm::TFormMain* window = nullptr;
-  qm::ui::Application* app = nullptr;
-  WNDPROC previous = nullptr;
-};
-TrayRoute g_tray;
-
-LRESULT CALLBACK TrayWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == qm::kTrayCallbackMessage && g_tray.window != nullptr) {
-    g_tray.app->guard([&] { g_tray.window->TrayMessage(static_cast<std::uint32_t>(lp)); });
-  }
-  return CallWindowProcA(g_tray.previous, hwnd, msg, wp, lp);
-}
 
 HWND HandleOf(const qm::ui::Form& form) { return static_cast<HWND>(qm::ui::win32::Win32Backend::handleOf(form)); }
 
@@ -58,13 +43,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
       {},
   };
   qm::Instance instance(std::move(env));
-  instance.env.trayWindowCreated = [&instance](qm::TFormMain& tray) {
-    g_tray.window = &tray;
-    g_tray.app = &instance.app;
-    g_tray.previous = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(HandleOf(tray), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TrayWindowProc)));
+  qm::win32::TrayMessageRoute trayRoute;
+  instance.env.trayWindowCreated = [&instance, &trayRoute](qm::TFormMain& tray) {
+    trayRoute.Begin(reinterpret_cast<qm::WindowHandle>(HandleOf(tray)), qm::kTrayCallbackMessage,
+                    [&instance, &tray](std::uint32_t mouseMessage) {
+                      instance.app.guard([&] { tray.TrayMessage(mouseMessage); });
+                    });
   };
   const int code = instance.Run();
-  g_tray = {};
+  trayRoute.End();
   return code;
 }

@@ -15,6 +15,9 @@ inline constexpr std::string_view kDefaultOnTooltip = "Quellmarch: Double-Click 
 inline constexpr std::string_view kDefaultOffTooltip = "Quellmarch: Double-Click to Run Programs";
 // A list read from a file holds at most this many entries.
 inline constexpr std::size_t kMaxEntriesRead = 9999;
+// The range of Message_Delay (milliseconds) the "Message Duration" slider offers.
+inline constexpr std::int32_t kMinMessageDelay = 1;
+inline constexpr std::int32_t kMaxMessageDelay = 700;
 
 // The configuration document of a running instance: the settings of one .qmf
 // file and the two entry lists, which it references but does not own.

@@ -20,8 +20,9 @@ int CountChecked(const EntryList& list);
 // Runs or terminates a whole check list from top to bottom with paced
 // progress in the status window, and the single-entry commands that reuse the
 // same pieces. Nothing is collected: the launcher and the terminator report
-// their own failures and the walk goes on. An AppError (a rejected pattern)
-// ends a batch at once and leaves the status window shown.
+// their own failures and the walk goes on. An error (a rejected pattern) ends
+// a command at once; the status window is hidden and the error goes on to the
+// caller.
 class BatchActions {
  public:
   BatchActions(Terminator& terminator, Launcher& launcher, Clock& clock, const TConfigData& config, EngineUi& ui);

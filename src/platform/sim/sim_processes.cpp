@@ -137,7 +137,7 @@ WaitResult SimProcesses::WaitForSingleObject(ObjectHandle object, std::uint32_t 
   Handle* h = Find(object);
   if (h == nullptr || h->isSnapshot || (h->access & kSynchronize) == 0) return WaitResult::Failed;
   SimProcess* p = ProcessOf(*h);
-  if (p == nullptr) return WaitResult::Failed;
+  if (p == nullptr || p->waitFails) return WaitResult::Failed;
   if (p->exited) return WaitResult::Signaled;
   if (p->exitAt && (milliseconds == kInfinite || *p->exitAt <= world_.Now() + milliseconds)) {
     world_.AdvanceTo(*p->exitAt);

@@ -24,6 +24,7 @@ struct SimProcess {
   CloseAnswer onClose = CloseAnswer::ExitAtOnce;
   std::uint32_t closeDelayMs = 0;
   bool forcedEndSucceeds = true;
+  bool waitFails = false;      // a wait on it returns WAIT_FAILED
 
   bool exited = false;
   std::optional<std::uint64_t> exitAt;  // virtual time of a scheduled exit

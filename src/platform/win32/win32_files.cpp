@@ -42,22 +42,17 @@ std::optional<std::string> Win32Files::ReadWholeFile(const std::string& path) {
   return contents;
 }
 
-bool Win32Files::ReplaceWholeFile(const std::string& path, const std::string& contents) {
-  // Written beside the target first, so a failure half-way leaves the old
-  // file whole.
-  const std::string temporary = path + ".new~";
-  if (!WriteAll(temporary, contents)) {
-    ::DeleteFileA(temporary.c_str());
-    return false;
-  }
-  if (::MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
-  // Windows 95/98 have no MoveFileEx: delete, then rename.
-  if (::GetLastError() == ERROR_CALL_NOT_IMPLEMENTED) {
-    ::DeleteFileA(path.c_str());
-    if (::MoveFileA(temporary.c_str(), path.c_str())) return true;
-  }
-  ::DeleteFileA(temporary.c_str());
-  return false;
+bool Win32Files::WriteNewFile(const std::string& path, const std::string& contents) { return WriteAll(path, contents); }
+
+RenameResult Win32Files::RenameReplacing(const std::string& from, const std::string& to) {
+  if (::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) return RenameResult::Done;
+  return ::GetLastError() == ERROR_CALL_NOT_IMPLEMENTED ? RenameResult::Unsupported : RenameResult::Failed;
 }
+
+bool Win32Files::RenameFile(const std::string& from, const std::string& to) {
+  return ::MoveFileA(from.c_str(), to.c_str()) != 0;
+}
+
+bool Win32Files::RemoveFile(const std::string& path) { return ::DeleteFileA(path.c_str()) != 0; }
 
 }  // namespace qm::win32

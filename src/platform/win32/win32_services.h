@@ -50,7 +50,10 @@ class Win32Files final : public Files {
  public:
   bool FileExists(const std::string& path) override;
   std::optional<std::string> ReadWholeFile(const std::string& path) override;
-  bool ReplaceWholeFile(const std::string& path, const std::string& contents) override;
+  bool WriteNewFile(const std::string& path, const std::string& contents) override;
+  RenameResult RenameReplacing(const std::string& from, const std::string& to) override;
+  bool RenameFile(const std::string& from, const std::string& to) override;
+  bool RemoveFile(const std::string& path) override;
 };
 
 // GetTickCount widened to 64 bits: it wraps after 49.7 days, and a pause

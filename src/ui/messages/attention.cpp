@@ -13,6 +13,12 @@ Tattention::Tattention() : Form("attention")
 
 void Tattention::ShowAttention(const std::string& text)
 {
+    // A second message while one is open (a tray command from inside its
+    // loop, say) only brings the open one forward: its text stays.
+    if (isModal()) {
+        show();
+        return;
+    }
     Memo1.setText(text);
     showModal();
 }

@@ -12,7 +12,8 @@ public:
     Tattention();
 
     // Replaces the text and waits, modally, for OK. The text wraps; the
-    // window keeps its size.
+    // window keeps its size. While the window is open already, this only
+    // brings it forward.
     void ShowAttention(const std::string& text);
 
     ui::Memo Memo1{*this, "Memo1"};

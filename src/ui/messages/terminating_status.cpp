@@ -25,7 +25,10 @@ TTerminatingStatus::TTerminatingStatus() : Form("TerminatingStatus")
 
     StatusBar1.setParent(Panel1);
     StatusBar1.setBounds(7, 29, 500, 19);
-    StatusBar1.setFont(ui::Font::fixed());
+    // 85 characters, the longest line a batch writes, fit its 500 pixels: a
+    // TrueType face every Windows has, 9 pixels high whatever the screen's
+    // dpi; Wine's fonts stand in a fixed-pitch face of the same width.
+    StatusBar1.setFont(ui::Font{"Courier New", 7, 9, false, true});
 }
 
 void TTerminatingStatus::setStatusText(std::string text) { StatusBar1.setSimpleText(std::move(text)); }

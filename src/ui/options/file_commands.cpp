@@ -74,6 +74,8 @@ void TOptionForm1::NewConfig() {
 void TOptionForm1::LoadConfig() {
   if (!AskSaveChanges()) return;
   if (!CurrentConfigFile.empty()) OpenDialog1.initialDir = FolderPart(CurrentConfigFile);
+  // The dialog prefers the folder of a full path over its starting folder.
+  OpenDialog1.fileName = FileNamePart(OpenDialog1.fileName);
   if (!OpenDialog1.execute()) return;
   CurrentConfigFile = OpenDialog1.fileName;
   LoadConfigFile(CurrentConfigFile);

@@ -18,7 +18,7 @@ TOptionForm1::TOptionForm1(Files& files, TFormSaveChanges& saveChanges, TOverWri
   StartState.setItemIndex(0);
   ClickAction.setItems({"DblClick = Toggle", "DblClick = Browse", "DblClick = Options"});
   ClickAction.setItemIndex(0);
-  TrackBar1.setRange(1, 700);
+  TrackBar1.setRange(kMinMessageDelay, kMaxMessageDelay);
   TrackBar1.setFrequency(25);
   TrackBar1.setPosition(150);
   IconOn.setStretch(true);

@@ -21,7 +21,7 @@ void TOptionForm1::RefreshTray() {
 std::optional<ui::Picture> TOptionForm1::LoadIconFile(const std::string& path) {
   const std::optional<std::string> bytes = files_.ReadWholeFile(path);
   if (!bytes || !IsIconFile(*bytes)) return std::nullopt;
-  return ui::Picture::fromFile(path);
+  return ui::Picture::fromIconFile(path);
 }
 
 // A configured icon file that has gone, or was damaged, since the file was

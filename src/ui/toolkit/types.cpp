@@ -24,6 +24,13 @@ Picture Picture::fromFile(std::string path)
     return p;
 }
 
+Picture Picture::fromIconFile(std::string path)
+{
+    Picture p = fromFile(std::move(path));
+    p.kind = Kind::IconFile;
+    return p;
+}
+
 Picture Picture::fromResource(int id)
 {
     Picture p;

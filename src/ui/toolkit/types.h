@@ -44,10 +44,11 @@ struct Font {
     bool operator==(const Font&) const = default;
 };
 
-// A picture for an image control: nothing, an .ico/.bmp file, an icon
-// resource of the program, or pixels made in code (0xAARRGGBB, row-major).
+// A picture for an image control: nothing, an .ico/.bmp file, an icon file
+// whatever its name, an icon resource of the program, or pixels made in code
+// (0xAARRGGBB, row-major).
 struct Picture {
-    enum class Kind { None, File, Resource, Pixels };
+    enum class Kind { None, File, IconFile, Resource, Pixels };
     Kind kind = Kind::None;
     std::string file;
     int resource = 0;
@@ -56,6 +57,8 @@ struct Picture {
     std::vector<std::uint32_t> pixels;
 
     static Picture fromFile(std::string path);
+    // Shown from its 32 x 32 image.
+    static Picture fromIconFile(std::string path);
     static Picture fromResource(int id);
     static Picture fromPixels(int width, int height, std::vector<std::uint32_t> argb);
     bool empty() const { return kind == Kind::None; }

@@ -1,5 +1,8 @@
 #include "app_fixture.h"
 
+#include <algorithm>
+#include <functional>
+
 namespace qm::test {
 namespace {
 
@@ -109,6 +112,36 @@ TEST_F(TrayTest, EmptyListsAreExplainedAndLeaveTheStateAlone) {
   EXPECT_TRUE(tray().IsOn());
 }
 
+// The State menu of the Options window and the tray menu's two batches, each
+// from the state it would change.
+TEST_F(TrayTest, EachStateCommandDoesItsOwnThing) {
+  struct Case {
+    const char* name;
+    std::function<ui::MenuItem&()> item;
+    bool fromOn, toOn;
+    std::size_t runs;
+    bool ended;
+  };
+  const Case cases[] = {
+      {"Run programs", [this]() -> ui::MenuItem& { return options().RunPrograms1; }, false, true, 1, false},
+      {"Terminate programs", [this]() -> ui::MenuItem& { return options().TerminatePrograms1; }, true, false, 0, true},
+      {"Set to On", [this]() -> ui::MenuItem& { return options().SetOn1; }, false, true, 0, false},
+      {"Set to Off", [this]() -> ui::MenuItem& { return options().SetOff1; }, true, false, 0, false},
+      {"tray Run", [this]() -> ui::MenuItem& { return tray().ToggleState1; }, false, true, 1, false},
+      {"tray Terminate", [this]() -> ui::MenuItem& { return tray().TerminateProcesses1; }, true, false, 0, true},
+  };
+  for (const Case& c : cases) {
+    StartWith({{"1 C:\\A.exe"}, {"1 *\\b.exe"}, c.fromOn ? "" : "Start_State=1\r\n"});
+    machine.world.AddProcess(40, "C:\\b.exe");
+    ASSERT_EQ(tray().IsOn(), c.fromOn) << c.name;
+    c.item().userClick();
+    EXPECT_EQ(tray().IsOn(), c.toOn) << c.name;
+    EXPECT_EQ(Runs(), c.runs) << c.name;
+    EXPECT_EQ(machine.world.FindLive(40) == nullptr, c.ended) << c.name;
+    machine.world.EndProcess(40);
+  }
+}
+
 TEST_F(TrayTest, RunningAnUncheckedProgramListStillSwitchesTheState) {
   StartWith({{"0 C:\\A.exe"}, {"0 *\\b.exe"}, "Start_State=1\r\n"});
   tray().ToggleState1.userClick();
@@ -167,6 +200,57 @@ TEST_F(TrayTest, EitherButtonOpensTheMenuAtTheCursorOrTheWindowWithoutOne) {
   EXPECT_EQ(captions, (std::vector<std::string>{"&Options", "&BrowseKill", "-", "&Run Programs",
                                                 "&Terminate Processes", "-", "&Help", "&About", "-",
                                                 "&Shutdown Quellmarch"}));
+}
+
+TEST_F(TrayTest, ARightClickDuringTheDoubleClickDelayOpensTheMenuOnlyOnce) {
+  StartWith({{"1 C:\\A.exe"}, {}});
+  tray().TrayMessage(kMouseLeftUp);
+  tray().TrayMessage(kMouseRightUp);
+  EXPECT_FALSE(tray().MenuDelay.enabled());
+  tray().MenuDelay.tick();
+  EXPECT_EQ(Count("popup FormMain.PopupMenu1"), 1);
+}
+
+TEST_F(TrayTest, ADoubleClickWhileTheHintIsOpenOnlyBringsItForward) {
+  StartWith({{"0 C:\\A.exe"}, {"0 *\\b.exe"}});
+  backend.answer<TEmptyBoxes>([this](TEmptyBoxes&) {
+    tray().TrayMessage(kMouseLeftDoubleClick);
+    return ui::ModalResult::Ok;
+  });
+  instance->app.guard([this] { tray().TrayMessage(kMouseLeftDoubleClick); });
+  EXPECT_EQ(backend.log(), (std::vector<std::string>{"show OptionForm1", "modal EmptyBoxes", "show EmptyBoxes", "show EmptyBoxes",
+                                                     "hide EmptyBoxes", "modal EmptyBoxes -> OK"}));
+}
+
+// A rejected pattern ends the command it came from: one report, no status
+// window left on screen, and the state the command found.
+TEST_F(TrayTest, AnErrorInABatchLeavesNeitherTheStatusWindowNorANewState) {
+  std::string mask;
+  for (int i = 0; i < 31; ++i) mask += "*x";
+  struct Case {
+    const char* name;
+    QmfText text;
+    std::function<void()> command;  // none: the action on launch
+    bool on;
+  };
+  const Case cases[] = {
+      {"double-click", {{"1 C:\\A.exe"}, {"1 " + mask}}, [this] { tray().TrayMessage(kMouseLeftDoubleClick); }, true},
+      {"tray menu", {{"1 C:\\A.exe {nop " + mask + "}"}, {"1 *\\b.exe"}, "Start_State=1\r\n"},
+       [this] { tray().ToggleState1.userClick(); }, false},
+      {"activate on launch", {{"1 C:\\A.exe"}, {"1 " + mask}, "Activate_onLaunch=1\r\n"}, {}, true},
+  };
+  for (const Case& c : cases) {
+    backend.clearLog();
+    machine.files.Put("C:\\t.qmf", c.text.Build());
+    ASSERT_TRUE(Start("C:\\t.qmf"));
+    if (c.command) instance->app.guard(c.command);
+    EXPECT_EQ(tray().IsOn(), c.on) << c.name;
+    EXPECT_EQ(LastTray().data.icon, c.on ? 1u : 2u) << c.name;
+    EXPECT_FALSE(instance->status.visible()) << c.name;
+    const auto messages = std::count_if(backend.log().begin(), backend.log().end(),
+                                        [](const std::string& line) { return line.rfind("message ", 0) == 0; });
+    EXPECT_EQ(messages, 1) << c.name;
+  }
 }
 
 TEST_F(TrayTest, ADoubleClickActsWithoutOpeningTheMenuOfItsFirstClick) {

@@ -74,12 +74,15 @@ TEST(SortedRows, OrderIsByTextIgnoringLetterCase) {
 }
 
 TEST(UnsafeNames, ExactSubstringWithLetterCaseSignificant) {
-  EXPECT_EQ(UnsafeProcessNames.size(), 11u);
-  EXPECT_EQ(UnsafeProcessNames.front(), "KERNEL32.DLL");
-  EXPECT_EQ(UnsafeProcessNames.back(), "QUELLMARCH.EXE");
-  EXPECT_TRUE(IsUnsafeToTerminate("C:\\WINDOWS\\EXPLORER.EXE"));
+  // What a Windows 98 machine runs that must never be offered, and this program.
+  for (const char* path :
+       {"C:\\WINDOWS\\SYSTEM\\KERNEL32.DLL", "C:\\WINDOWS\\SYSTEM\\MSGSRV32.EXE", "C:\\WINDOWS\\SYSTEM\\mmtask.tsk",
+        "C:\\WINDOWS\\SYSTEM\\MPREXE.EXE", "C:\\WINDOWS\\EXPLORER.EXE", "C:\\WINDOWS\\TASKMON.EXE",
+        "C:\\WINDOWS\\SYSTRAY.EXE", "C:\\WINDOWS\\SYSTEM\\SPOOL32.EXE", "C:\\WINDOWS\\RUNDLL32.EXE",
+        "C:\\WINDOWS\\SYSTEM\\DDHELP.EXE", "C:\\TOOLS\\QUELLMARCH.EXE"}) {
+    EXPECT_TRUE(IsUnsafeToTerminate(path)) << path;
+  }
   EXPECT_FALSE(IsUnsafeToTerminate("C:\\WINNT\\Explorer.EXE"));
-  EXPECT_TRUE(IsUnsafeToTerminate("C:\\WINDOWS\\SYSTEM\\mmtask.tsk"));
   EXPECT_FALSE(IsUnsafeToTerminate("C:\\WINDOWS\\SYSTEM\\MMTASK.TSK"));
   EXPECT_TRUE(IsUnsafeToTerminate("Window about QUELLMARCH.EXE"));
   EXPECT_FALSE(IsUnsafeToTerminate(""));

@@ -89,6 +89,17 @@ TEST_F(MessageWindows, AttentionShowsItsTextModallyAndKeepsItsSize)
     EXPECT_EQ(attention.width(), 291) << "a long text wraps; the window does not grow";
     EXPECT_EQ(attention.Memo1.text(), longText) << "the window keeps its last text";
     EXPECT_EQ(std::count(backend.log().begin(), backend.log().end(), "modal attention -> OK"), 2);
+
+    // A second message while one is open (from the tray, say) only brings the open one forward.
+    backend.answer<Tattention>([](Tattention& f) {
+        f.ShowAttention("There are no processes listed for termination.");
+        return ModalResult::Ok;
+    });
+    backend.clearLog();
+    attention.ShowAttention("There are no programs listed to run.");
+    EXPECT_EQ(attention.Memo1.text(), "There are no programs listed to run.");
+    EXPECT_EQ(std::count(backend.log().begin(), backend.log().end(), "modal attention"), 1);
+    EXPECT_EQ(std::count(backend.log().begin(), backend.log().end(), "show attention"), 2);
 }
 
 TEST_F(MessageWindows, EmptyBoxesExplainsBothClicksInSixFixedLines)

@@ -51,6 +51,17 @@ TEST_F(FileCommandsTest, OpenStartsInTheCurrentFolderAndACancelChangesNothing) {
   EXPECT_EQ(form.OpenDialog1.initialDir, "C:\\Cfg\\");
   EXPECT_EQ(form.CurrentConfigFile, "C:\\Cfg\\Two.qmf");
   EXPECT_EQ(backend.log().back(), "file dialog \"Load Quellmarch Configuration File\" -> cancel");
+
+  // After an open and a Save As elsewhere, the dialog proposes the last name
+  // only: a full path would take it back to the old folder.
+  files.Put("C:\\Cfg\\Two.qmf", "[Run_Programs]\r\n");
+  backend.queueFile("C:\\Cfg\\Two.qmf");
+  form.LoadConfig();
+  form.CurrentConfigFile = "D:\\Sets\\Three.qmf";
+  backend.queueFile(std::nullopt);
+  form.LoadConfig();
+  EXPECT_EQ(form.OpenDialog1.fileName, "Two.qmf");
+  EXPECT_EQ(form.OpenDialog1.initialDir, "D:\\Sets\\");
 }
 
 TEST_F(FileCommandsTest, AFailedSaveKeepsTheChangesAndStopsNewAndOpen) {

@@ -12,7 +12,7 @@ class IconsTest : public OptionsTest {
 TEST_F(IconsTest, AChosenIconShowsAtOnceAndMarksTheConfigurationChanged) {
   backend.queueFile("C:\\Icons\\good.ico");
   form.Button2.userClick();
-  EXPECT_EQ(form.IconOff.picture(), ui::Picture::fromFile("C:\\Icons\\good.ico"));
+  EXPECT_EQ(form.IconOff.picture(), ui::Picture::fromIconFile("C:\\Icons\\good.ico"));
   EXPECT_EQ(form.IconOn.picture(), defaultOn.picture());
   EXPECT_EQ(config.Alternate_Off_Icon, "C:\\Icons\\good.ico");
   EXPECT_EQ(config.Alternate_On_Icon, "");
@@ -43,7 +43,7 @@ TEST_F(IconsTest, AFileThatIsNoIconIsReportedAndNeverReachesTheDocument) {
       EXPECT_EQ(error.what(), std::string("Unable to load icon from ") + bad);
     }
     EXPECT_EQ(config.Alternate_On_Icon, "C:\\Icons\\good.ico") << bad;
-    EXPECT_EQ(form.IconOn.picture(), ui::Picture::fromFile("C:\\Icons\\good.ico")) << bad;
+    EXPECT_EQ(form.IconOn.picture(), ui::Picture::fromIconFile("C:\\Icons\\good.ico")) << bad;
     EXPECT_FALSE(form.ConfigDirty) << bad;
   }
   EXPECT_EQ(trayRefreshes, 1);
@@ -56,7 +56,7 @@ TEST_F(IconsTest, AConfigurationWithADamagedIconStillLoadsAndKeepsThePath) {
             "On_Tooltip=Still here\r\n[Configuration]\r\nMessage_Delay=33\r\n");
   ASSERT_TRUE(form.LoadConfigFile("C:\\c.qmf"));
   EXPECT_EQ(form.IconOn.picture(), defaultOn.picture());
-  EXPECT_EQ(form.IconOff.picture(), ui::Picture::fromFile("C:\\Icons\\good.ico"));
+  EXPECT_EQ(form.IconOff.picture(), ui::Picture::fromIconFile("C:\\Icons\\good.ico"));
   EXPECT_EQ(form.OnTooltip.text(), "Still here");
   EXPECT_EQ(form.TrackBar1.position(), 33);
   EXPECT_EQ(config.Alternate_On_Icon, "C:\\Icons\\damaged.ico") << "the file may come back";

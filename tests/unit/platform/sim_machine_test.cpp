@@ -98,13 +98,13 @@ TEST_F(SimMachineTest, ReusedPidNamesTheNewProcess) {
 }
 
 TEST_F(SimMachineTest, FilesFollowWindowsPathRules) {
-  EXPECT_TRUE(platform.files.ReplaceWholeFile("C:\\Work\\Set.qmf", "[Quellmarch]\r\n"));
+  EXPECT_TRUE(ReplaceWholeFile(platform.files, "C:\\Work\\Set.qmf", "[Quellmarch]\r\n"));
   EXPECT_TRUE(platform.files.FileExists("c:/work/SET.QMF"));
   EXPECT_TRUE(platform.files.FileExists("C:\\\\Work\\Set.qmf"));
   EXPECT_FALSE(platform.files.FileExists("C:\\Work\\Set.qm"));
   EXPECT_EQ(platform.files.ReadWholeFile("C:\\WORK\\set.qmf").value_or(""), "[Quellmarch]\r\n");
   machine.files.FailWrites("c:\\work\\set.qmf");
-  EXPECT_FALSE(platform.files.ReplaceWholeFile("C:\\Work\\Set.qmf", "lost"));
+  EXPECT_FALSE(ReplaceWholeFile(platform.files, "C:\\Work\\Set.qmf", "lost"));
   EXPECT_EQ(platform.files.ReadWholeFile("C:\\Work\\Set.qmf").value_or(""), "[Quellmarch]\r\n");
   machine.files.FailReads("C:\\Work\\Set.qmf");
   EXPECT_FALSE(platform.files.ReadWholeFile("C:\\Work\\Set.qmf").has_value());

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "config/app_error.h"
@@ -58,6 +59,20 @@ TEST_F(BatchActionsTest, TerminateAllWalksTheListAndWritesLearnedEntriesBack) {
   EXPECT_EQ(Now(), 4 * 3 * kDelay);
 }
 
+// A file name of 20 characters or more with a blank from column 20 on: its
+// display text cannot be turned back into it.
+TEST_F(BatchActionsTest, ALongNameWithABlankReachesTheShellAndTheTerminatorWhole) {
+  const std::string path = "C:\\Program Files\\Long Application Name X.exe";
+  runList.AppendStored(path, true);
+  terminateList.AppendStored(path + " {learn}", true);
+  batch().RunAll(runList);
+  batch().TerminateAll(terminateList);
+  ASSERT_EQ(machine.shell.calls.size(), 1u);
+  EXPECT_EQ(machine.shell.calls[0].file, path);
+  EXPECT_EQ(ui.Only("status Searching"), (Lines{"status Searching for " + path + " {learn}"}));
+  EXPECT_EQ(terminateList.StoredText(0), path + " {learn}");
+}
+
 TEST_F(BatchActionsTest, StatusLinesOfTheTerminateBatchStayWithin85Characters) {
   const std::string path = "C:\\" + std::string(100, 'd') + "\\X.EXE";
   terminateList.AppendStored(path, true);
@@ -93,22 +108,76 @@ TEST_F(BatchActionsTest, BatchesPaceThemselvesWithTheDelayOnScreen) {
   EXPECT_EQ(Now(), 3 * 10 + (4 * 500 + 2 * 10) + 3 * 10);
 }
 
-TEST_F(BatchActionsTest, ARejectedPatternEndsTheBatchWithTheStatusWindowShown) {
+TEST_F(BatchActionsTest, ARejectedPatternEndsTheBatchAndHidesTheStatusWindow) {
   std::string pattern;
   for (int i = 0; i < 31; ++i) pattern += "*x";
   Run(12, "C:\\APP\\X.EXE");
   terminateList.AppendStored(pattern, true);
   terminateList.AppendStored("C:\\APP\\X.EXE", true);
   EXPECT_THROW(batch().TerminateAll(terminateList), AppError);
-  EXPECT_EQ(ui.log.back(), "progress 0");
+  EXPECT_EQ(ui.log.back(), "hide");
   EXPECT_TRUE(Running(12));
 
   ui.log.clear();
   runList.AppendStored("C:\\A.EXE {nop " + pattern + "}", true);
   runList.AppendStored("C:\\B.EXE", true);
   EXPECT_THROW(batch().RunAll(runList), AppError);
-  EXPECT_EQ(ui.log.back(), "progress 50");
+  EXPECT_EQ(ui.log.back(), "hide");
   EXPECT_TRUE(machine.shell.calls.empty());
+}
+
+// The list: the second entry cannot be ended, and while its error
+// message is up the user removes entries in the Options window.
+TEST_F(BatchActionsTest, AnEntryGoesBackOnlyIntoTheItemItCameFrom) {
+  struct Case {
+    std::vector<std::size_t> removed;  // during the first error message
+    Lines left;
+    bool single = false;  // the single-entry command on item 1 instead of the batch
+  };
+  const Case cases[] = {
+      {{0}, {"C:\\APP\\X.EXE {harsh}", "C:\\KEEP\\K.EXE {rem keep me}"}},
+      {{1}, {"C:\\OTHER.EXE", "C:\\KEEP\\K.EXE {rem keep me}"}},
+      {{2, 1}, {"C:\\OTHER.EXE"}},
+      {{0}, {"C:\\APP\\X.EXE {harsh}", "C:\\KEEP\\K.EXE {rem keep me}"}, true},
+  };
+  for (const Case& c : cases) {
+    MemoryEntryList list;
+    for (const char* stored : {"C:\\OTHER.EXE", "C:\\APP\\X.EXE {harsh}", "C:\\KEEP\\K.EXE {rem keep me}"}) {
+      list.AppendStored(stored, true);
+    }
+    Run(12, "C:\\APP\\X.EXE", CloseAnswer::Ignore).forcedEndSucceeds = false;
+    bool removed = false;
+    ui.onError = [&] {
+      if (!std::exchange(removed, true)) {
+        for (std::size_t index : c.removed) list.Remove(index);
+      }
+    };
+    ui.log.clear();
+    EXPECT_NO_THROW(c.single ? batch().TerminateOneEntry(list, 1) : batch().TerminateAll(list));
+    Lines left;
+    for (std::size_t i = 0; i < list.Count(); ++i) {
+      left.push_back(list.StoredText(i));
+      EXPECT_EQ(list.DisplayText(i), StoredToDisplay(left.back()));
+    }
+    EXPECT_EQ(left, c.left) << "removed " << c.removed.front();
+    EXPECT_TRUE(ui.Only("status Searching for C:\\KEEP").empty()) << "the walk stops";
+    EXPECT_EQ(ui.log.back(), "hide");
+    machine.world.EndProcess(12);
+  }
+}
+
+TEST_F(BatchActionsTest, TheRunBatchStopsWhenItsListChangesUnderIt) {
+  runList.AppendStored("C:\\A.EXE", true);
+  runList.AppendStored("C:\\B.EXE", true);
+  runList.AppendStored("C:\\C.EXE", true);
+  // The shell's own message about a file it cannot open runs a message loop too.
+  machine.shell.onExecute = [this](const sim::ShellCall&) -> std::intptr_t {
+    if (runList.Count() == 3) runList.Remove(0);
+    return 2;
+  };
+  batch().RunAll(runList);
+  ASSERT_EQ(machine.shell.calls.size(), 1u);
+  EXPECT_EQ(ui.log.back(), "hide");
 }
 
 TEST_F(BatchActionsTest, AListThatShrinksDuringAnErrorMessageEndsTheWalk) {
@@ -122,6 +191,12 @@ TEST_F(BatchActionsTest, AListThatShrinksDuringAnErrorMessageEndsTheWalk) {
   batch().TerminateAll(terminateList);
   EXPECT_TRUE(ui.Only("status Searching for C:\\APP\\Y").empty());
   EXPECT_EQ(ui.log.back(), "hide");
+}
+
+TEST_F(BatchActionsTest, AHandEditedHugeDelayPausesNoLongerThanTheSliderAllows) {
+  config.Message_Delay = 2000000000;
+  batch().RunOneEntry("C:\\A.EXE");
+  EXPECT_EQ(Now(), 5u * 700u);
 }
 
 TEST_F(BatchActionsTest, RunOneEntry) {

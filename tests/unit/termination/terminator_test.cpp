@@ -59,6 +59,8 @@ const ModeCase kModeCases[] = {
      kEndedByForce, 500 + 2 * kDelay, 1, 0, false, true},
     {"learn_with_polite_learns", false, true, true, CloseAnswer::Ignore, 0, true, true,
      kEndedByForce, 20000 + 5 * kDelay, 1, 0, false, true},
+    {"learn_with_harsh_learns", true, false, true, CloseAnswer::Ignore, 0, true, true,
+     kEndedByForce, 20000 + 5 * kDelay, 1, 0, false, true},
     {"learn_closes_no_pause", false, false, true, CloseAnswer::ExitAtOnce, 0, true, true,
      kEndedByItself, 0, 1, 0, false, false},
     // Passes 1 to 3 take a process that cannot be opened as gone; pass 4 reports it.
@@ -102,6 +104,22 @@ TEST_P(TerminatorModes, ResultTimeAndMessages) {
 std::string CaseName(const ::testing::TestParamInfo<ModeCase>& param) { return param.param.name; }
 
 INSTANTIATE_TEST_SUITE_P(AllModes, TerminatorModes, ::testing::ValuesIn(kModeCases), CaseName);
+
+TEST_F(TerminatorTest, AFailedWaitIsNoEndAndLeadsToForce) {
+  Run(kPid, kApp, CloseAnswer::Ignore).waitFails = true;
+  EXPECT_EQ(Terminate(kApp, true), kEndedByForce);
+  EXPECT_TRUE(machine.world.FindProcess(kPid)->endedByForce);
+}
+
+TEST_F(TerminatorTest, AProcessStillThereInTheLastPassDecidesThoughALaterRowEnds) {
+  Run(12, kApp).terminable = false;  // cannot be opened: a failure once pass 4 meets it
+  // Cannot be forced, and ends by itself only during the last pass's wait.
+  sim::SimProcess& late = Run(13, kApp, CloseAnswer::ExitAfterDelay);
+  late.closeDelayMs = 1800;
+  late.forcedEndSucceeds = false;
+  EXPECT_EQ(Terminate(kApp, true), kStillRunning);
+  EXPECT_FALSE(Running(13));
+}
 
 TEST_F(TerminatorTest, HiddenErrorsChangeNothingButTheMessages) {
   config.Hide_errors = true;

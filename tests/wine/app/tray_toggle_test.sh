@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real exe in the tray: a double-click on its icon ends the configured
-# processes, the next one starts the configured program, and the tray menu's
+# processes, the next one starts the configured program, a right click right
+# after a left one opens the menu only once, and the tray menu's
 # "&Shutdown Quellmarch", chosen by its mnemonic key, ends the instance and
 # leaves the file as LastFile.
 set -euo pipefail
@@ -22,6 +23,7 @@ driver dblclick-ends
 sleep 1
 "$QM_TOOLS_DIR/screenshot.sh" app-tray-off.png >/dev/null
 driver dblclick-runs
+driver menu-once
 driver open-menu
 sleep 1
 "$QM_TOOLS_DIR/screenshot.sh" app-tray-menu.png >/dev/null

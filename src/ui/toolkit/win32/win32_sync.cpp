@@ -116,6 +116,11 @@ void loadPicture(Win32Peer& peer, const Image& image)
         peer.pictureIsIcon = icon;
         break;
     }
+    case Picture::Kind::IconFile:
+        // Without a size Windows takes the file's first image, whatever its size.
+        peer.picture = LoadImageA(nullptr, p.file.c_str(), IMAGE_ICON, 32, 32, LR_LOADFROMFILE);
+        peer.pictureIsIcon = true;
+        break;
     case Picture::Kind::Resource:
         peer.picture = CopyIcon(LoadIconA(instance(), MAKEINTRESOURCEA(p.resource)));
         peer.pictureIsIcon = true;
