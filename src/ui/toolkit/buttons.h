@@ -56,8 +56,8 @@ private:
     BitBtnKind kind_;
 };
 
-// A small flat button that shows only its glyph (the folder button beside
-// an edit, say). It is no tab stop: the keyboard stays in the edit.
+// A small button that shows only its glyph (the folder button beside an
+// edit, say). Tab passes it by.
 class SpeedButton : public Button {
 public:
     SpeedButton(Form& form, std::string name, Glyph glyph = Glyph::None);
