@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include <stdexcept>
+#include <unordered_map>
 
 namespace qm::ui::win32 {
 
@@ -15,6 +16,14 @@ namespace {
 
 // Control ids start above IDOK and IDCANCEL, which the dialog keys send.
 int nextControlId = 100;
+
+// The peer of each subclassed control. A window property would do as well,
+// but under Wine reading one is a trip to the window server, on every message.
+std::unordered_map<HWND, ControlPeer*>& subclassed()
+{
+    static std::unordered_map<HWND, ControlPeer*> peers;
+    return peers;
+}
 
 void syncHint(WindowPeer& peer)
 {
@@ -76,12 +85,18 @@ Win32Peer* peerOf(const Component& component)
 
 WindowPeer* windowPeerOf(const Component& component) { return dynamic_cast<WindowPeer*>(peerOf(component)); }
 
+ControlPeer* subclassedPeer(HWND hwnd)
+{
+    const auto found = subclassed().find(hwnd);
+    return found != subclassed().end() ? found->second : nullptr;
+}
+
 WindowPeer* peerOfWindow(HWND hwnd)
 {
     if (hwnd == nullptr) {
         return nullptr;
     }
-    if (auto* peer = static_cast<WindowPeer*>(GetPropA(hwnd, kPeerProperty))) {
+    if (ControlPeer* peer = subclassedPeer(hwnd)) {
         return peer;
     }
     char name[64] = {};
@@ -109,7 +124,7 @@ WindowPeer::~WindowPeer()
     // No message may reach a peer that is going away.
     if (auto* subclassed = dynamic_cast<ControlPeer*>(this); subclassed != nullptr && subclassed->oldProc != nullptr) {
         SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(subclassed->oldProc));
-        RemovePropA(hwnd, kPeerProperty);
+        win32::subclassed().erase(hwnd);
     } else {
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
     }
@@ -157,7 +172,7 @@ void ControlPeer::create()
         throw std::runtime_error("cannot create the window of " + c.name());
     }
     if (!ours) {
-        SetPropA(hwnd, kPeerProperty, static_cast<WindowPeer*>(this));
+        subclassed()[hwnd] = this;
         oldProc = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&controlProc)));
     }

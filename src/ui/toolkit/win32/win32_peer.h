@@ -151,6 +151,7 @@ Win32Peer* peerOf(const Component& component);
 WindowPeer* windowPeerOf(const Component& component);
 // The peer a window belongs to: our own windows and subclassed controls.
 WindowPeer* peerOfWindow(HWND hwnd);
+ControlPeer* subclassedPeer(HWND hwnd);
 
 // One function per control kind makes its peer (in the kind's file).
 std::unique_ptr<ControlPeer> makeControlPeer(Win32Backend& backend, Control& control);
@@ -197,7 +198,6 @@ std::string windowText(HWND hwnd);
 
 constexpr const char* kFormClass = "QuellmarchForm";
 constexpr const char* kContainerClass = "QuellmarchContainer";
-constexpr const char* kPeerProperty = "QuellmarchPeer";
 
 }  // namespace win32
 }  // namespace qm::ui

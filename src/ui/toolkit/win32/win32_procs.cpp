@@ -158,7 +158,7 @@ LRESULT CALLBACK containerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 
 LRESULT CALLBACK controlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 {
-    auto* peer = dynamic_cast<ControlPeer*>(static_cast<WindowPeer*>(GetPropA(hwnd, kPeerProperty)));
+    ControlPeer* peer = subclassedPeer(hwnd);
     if (peer == nullptr) {
         return DefWindowProcA(hwnd, msg, wp, lp);
     }

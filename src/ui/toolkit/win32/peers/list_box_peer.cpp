@@ -85,29 +85,25 @@ void ListBoxPeer::sync(Change what, int index)
     Changing changing(*this);
     switch (what) {
     case Change::Items: refill(); break;
-    case Change::ItemInserted: {
-        const int top = topIndex();
-        SendMessageA(hwnd, LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(l.item(index).c_str()));
-        // During an update the selection and scroll position are put right once, at the end.
-        if (!l.updating()) {
-            restore(top);
-        }
-        break;
-    }
-    case Change::ItemRemoved: {
-        const int top = topIndex();
-        SendMessageA(hwnd, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
-        if (!l.updating()) {
-            restore(top);
-        }
-        break;
-    }
+    case Change::ItemInserted:
+    case Change::ItemRemoved:
     case Change::ItemText: {
-        const int top = topIndex();
-        SendMessageA(hwnd, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
-        SendMessageA(hwnd, LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(l.item(index).c_str()));
-        if (!l.updating()) {
+        // During an update the selection and scroll position are put right once, at the end.
+        const int top = l.updating() ? -1 : topIndex();
+        if (what != Change::ItemInserted) {
+            SendMessageA(hwnd, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+        }
+        if (what != Change::ItemRemoved) {
+            SendMessageA(hwnd, LB_INSERTSTRING, static_cast<WPARAM>(index),
+                         reinterpret_cast<LPARAM>(l.item(index).c_str()));
+        }
+        if (top >= 0) {
             restore(top);
+            // The rows in view are other items now, but a list redraws only
+            // from the changed row on, if that row is in view.
+            if (index < top) {
+                InvalidateRect(hwnd, nullptr, TRUE);
+            }
         }
         break;
     }
