@@ -118,17 +118,23 @@ std::string windowText(HWND hwnd)
 
 WindowPeer::~WindowPeer()
 {
-    if (hwnd == nullptr || !IsWindow(hwnd)) {
-        return;
+    if (hwnd != nullptr && IsWindow(hwnd)) {
+        DestroyWindow(hwnd);
     }
-    // No message may reach a peer that is going away.
-    if (auto* subclassed = dynamic_cast<ControlPeer*>(this); subclassed != nullptr && subclassed->oldProc != nullptr) {
-        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(subclassed->oldProc));
-        win32::subclassed().erase(hwnd);
-    } else {
+}
+
+ControlPeer::~ControlPeer()
+{
+    // No message may reach a peer that is going away, not even those its
+    // window gets while it is destroyed.
+    if (oldProc != nullptr) {
+        subclassed().erase(hwnd);
+        if (IsWindow(hwnd)) {
+            SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc));
+        }
+    } else if (hwnd != nullptr && IsWindow(hwnd)) {
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
     }
-    DestroyWindow(hwnd);
 }
 
 Control& WindowPeer::control() const { return static_cast<Control&>(component); }

@@ -88,6 +88,7 @@ public:
     };
 
     using WindowPeer::WindowPeer;
+    ~ControlPeer() override;
     virtual NativeClass nativeClass() const = 0;
     // Creates the window under its parent's and gives it everything the model holds.
     void create();
