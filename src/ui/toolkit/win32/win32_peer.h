@@ -1,5 +1,5 @@
 // What the Win32 backend keeps beside each component. Every control kind has
-// one peer class in its own file (<kind>_peer.cpp): its native window class
+// one peer class in peers/ (close kinds share a file): its native window class
 // and styles, how it is created, how the model's changes reach the window and
 // how the window's notifications reach the model. The bases below do what all
 // kinds share.

@@ -1,4 +1,5 @@
-// A check box: a standard button that the model checks, not the button itself.
+// Check boxes and radio buttons: standard buttons that the model checks, not
+// the buttons themselves (the model also clears a radio button's siblings).
 #include "ui/toolkit/buttons.h"
 #include "ui/toolkit/win32/win32_peer.h"
 
@@ -6,22 +7,23 @@ namespace qm::ui::win32 {
 
 namespace {
 
-class CheckBoxPeer : public ControlPeer {
+template <class Model, DWORD kStyle, void (Model::*kClick)()>
+class CheckablePeer : public ControlPeer {
 public:
     using ControlPeer::ControlPeer;
-    CheckBox& box() const { return static_cast<CheckBox&>(control()); }
+    Model& model() const { return static_cast<Model&>(control()); }
 
-    NativeClass nativeClass() const override { return {"BUTTON", BS_CHECKBOX | BS_MULTILINE | WS_TABSTOP, 0}; }
+    NativeClass nativeClass() const override { return {"BUTTON", kStyle | BS_MULTILINE | WS_TABSTOP, 0}; }
     void command(WORD code) override
     {
         if (code == BN_CLICKED) {
-            box().userToggle();
+            (model().*kClick)();
         }
     }
     void sync(Change what, int index) override
     {
         if (what == Change::Checked) {
-            SendMessageA(hwnd, BM_SETCHECK, box().checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+            SendMessageA(hwnd, BM_SETCHECK, model().checked() ? BST_CHECKED : BST_UNCHECKED, 0);
             return;
         }
         ControlPeer::sync(what, index);
@@ -32,7 +34,12 @@ public:
 
 std::unique_ptr<ControlPeer> makeCheckBoxPeer(Win32Backend& backend, Control& control)
 {
-    return std::make_unique<CheckBoxPeer>(backend, control);
+    return std::make_unique<CheckablePeer<CheckBox, BS_CHECKBOX, &CheckBox::userToggle>>(backend, control);
+}
+
+std::unique_ptr<ControlPeer> makeRadioButtonPeer(Win32Backend& backend, Control& control)
+{
+    return std::make_unique<CheckablePeer<RadioButton, BS_RADIOBUTTON, &RadioButton::userCheck>>(backend, control);
 }
 
 }  // namespace qm::ui::win32
