@@ -301,6 +301,12 @@ int runContractCheck()
     fileMenu = GetSubMenu(GetMenu(hwndOf(form)), 0);
     expect((GetMenuState(fileMenu, 0, MF_BYPOSITION) & MF_GRAYED) != 0, "a disabled item is grey in the menu bar");
 
+    // A hand over a control that asks for one.
+    form.Button1.setCursor(ui::Cursor::HandPoint);
+    SendMessageA(hwndOf(form.Button1), WM_SETCURSOR, reinterpret_cast<WPARAM>(hwndOf(form.Button1)),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    expect(GetCursor() == LoadCursorA(nullptr, IDC_HAND), "a control with the hand cursor shows it");
+
     // Hints are tooltips.
     expect(toolCount(hwndOf(form)) == 1, "a control with a hint has a tooltip");
     form.CheckBox1.setHint("");
