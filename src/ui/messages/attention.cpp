@@ -1,14 +1,14 @@
 #include "ui/messages/attention.h"
 
-#include "ui/messages/message_form.h"
-
 namespace qm {
 
 Tattention::Tattention() : Form("attention")
 {
-    makeMessageWindow(*this, "Attention", 291, 198);
-    makePlainText(Memo1, {8, 8, 265, 119});
-    BitBtn1.setBounds(104, 136, 75, 25);
+    ui::FixedWindow{
+        .caption = "Attention",
+        .size = {291, 198},
+        .parts = {{&Memo1, {8, 8, 265, 119}}, {&BitBtn1, {104, 136, 75, 25}}},
+    }.applyTo(*this);
 }
 
 void Tattention::ShowAttention(const std::string& text)

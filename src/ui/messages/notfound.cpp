@@ -1,7 +1,5 @@
 #include "ui/messages/notfound.h"
 
-#include "ui/messages/message_form.h"
-
 namespace qm {
 
 namespace {
@@ -18,29 +16,29 @@ ui::Font largeArial()
 
 Tnotfound::Tnotfound() : Form("notfound")
 {
-    makeMessageWindow(*this, "Quellmarch Configuration File Not Found", 386, 340);
-
-    // Room for a third line: where the font is wider than Arial the first line wraps.
-    makePlainText(Memo1, {8, 6, 362, 60});
-    Memo1.setFont(largeArial());
-    Memo1.setLines({"You have asked Quellmarch to launch automatically ", "with Windows and run the configuration file:"});
-
-    makePlainText(Memo3, {8, 68, 362, 30});
-
-    makePlainText(Memo2, {8, 100, 362, 40});
-    Memo2.setFont(largeArial());
-    Memo2.setLines({"This file could not be found; what do you want to do?"});
-
-    GroupBox1.setBounds(8, 142, 362, 128);
-    RadioButton1.setParent(GroupBox1);
-    RadioButton1.setBounds(10, 14, 344, 34);
-    RadioButton2.setParent(GroupBox1);
-    RadioButton2.setBounds(10, 51, 344, 34);
-    RadioButton3.setParent(GroupBox1);
-    RadioButton3.setBounds(10, 88, 344, 34);
+    for (ui::RadioButton* radio : {&RadioButton1, &RadioButton2, &RadioButton3}) {
+        radio->setParent(GroupBox1);
+    }
+    ui::FixedWindow{
+        .caption = "Quellmarch Configuration File Not Found",
+        .size = {386, 340},
+        .parts =
+            {
+                // Room for a third line: where the font is wider than Arial the first line wraps.
+                {&Memo1,
+                 {8, 6, 362, 60},
+                 {"You have asked Quellmarch to launch automatically ", "with Windows and run the configuration file:"},
+                 largeArial()},
+                {&Memo3, {8, 68, 362, 30}},
+                {&Memo2, {8, 100, 362, 40}, {"This file could not be found; what do you want to do?"}, largeArial()},
+                {&GroupBox1, {8, 142, 362, 128}},
+                {&RadioButton1, {10, 14, 344, 34}},
+                {&RadioButton2, {10, 51, 344, 34}},
+                {&RadioButton3, {10, 88, 344, 34}},
+                {&BitBtn1, {152, 278, 75, 25}},
+            },
+    }.applyTo(*this);
     RadioButton3.setChecked(true);
-
-    BitBtn1.setBounds(152, 278, 75, 25);
 
     OpenDialog1.title = "Browse for Configuration File";
     OpenDialog1.filter = "Quellmarch Configuration files (*.qmf)|*.qmf";

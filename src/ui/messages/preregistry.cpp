@@ -1,25 +1,32 @@
 #include "ui/messages/preregistry.h"
 
-#include "ui/messages/message_form.h"
-
 namespace qm {
 
 Tpreregistry::Tpreregistry() : Form("preregistry")
 {
-    makeMessageWindow(*this, "Note", 537, 215);
-    makePlainText(preregistry, {8, 6, 515, 146});
-    preregistry.setLines({
-        "Because you have checked the \"Start with Windows\" box for this configuration, Quellmarch needs to ",
-        "insert an entry into your windows registry.",
-        "",
-        "The inserted key will be at HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Run",
-        "",
-        "Afterwards, Quellmarch will load this configuration file each time windows starts.",
-        "",
-        "You can always remove the registry key by unchecking the \"Start with WIndows\" box and re-saving this file.",
-    });
-    BitBtn1.setBounds(182, 156, 75, 25);
-    BitBtn2.setBounds(274, 156, 75, 25);
+    ui::FixedWindow{
+        .caption = "Note",
+        .size = {537, 215},
+        .parts =
+            {
+                {&preregistry,
+                 {8, 6, 515, 146},
+                 {
+                     "Because you have checked the \"Start with Windows\" box for this configuration, Quellmarch "
+                     "needs to ",
+                     "insert an entry into your windows registry.",
+                     "",
+                     "The inserted key will be at HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Run",
+                     "",
+                     "Afterwards, Quellmarch will load this configuration file each time windows starts.",
+                     "",
+                     "You can always remove the registry key by unchecking the \"Start with WIndows\" box and "
+                     "re-saving this file.",
+                 }},
+                {&BitBtn1, {182, 156, 75, 25}},
+                {&BitBtn2, {274, 156, 75, 25}},
+            },
+    }.applyTo(*this);
 }
 
 }  // namespace qm

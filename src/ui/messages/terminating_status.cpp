@@ -31,9 +31,19 @@ TTerminatingStatus::TTerminatingStatus() : Form("TerminatingStatus")
     StatusBar1.setFont(ui::Font{"Courier New", 7, 9, false, true});
 }
 
-void TTerminatingStatus::setStatusText(std::string text) { StatusBar1.setSimpleText(std::move(text)); }
+// The batches change these while they hold the thread between pauses, with
+// no message loop to paint them; so each change is painted at once.
+void TTerminatingStatus::setStatusText(std::string text)
+{
+    StatusBar1.setSimpleText(std::move(text));
+    StatusBar1.repaint();
+}
 
-void TTerminatingStatus::setProgress(int percent) { ProgressBar1.setPosition(percent); }
+void TTerminatingStatus::setProgress(int percent)
+{
+    ProgressBar1.setPosition(percent);
+    ProgressBar1.repaint();
+}
 
 void TTerminatingStatus::showWithoutFocus() { showNoActivate(); }
 

@@ -13,7 +13,7 @@ public:
     TTerminatingStatus();
 
     // What the batch actions drive while they block the user-interface
-    // thread between pauses.
+    // thread between pauses; each change is painted at once.
     void setStatusText(std::string text);
     const std::string& statusText() const { return StatusBar1.simpleText(); }
     // 0..100; values outside are clamped.

@@ -2,22 +2,25 @@
 
 #include <stdexcept>
 
+#include "config/entry_grammar.h"
+
 namespace qm {
 
 int CheckListEntries::At(std::size_t index, const char* what) const {
-  if (index >= stored_.size() || static_cast<int>(index) >= list_.count()) {
+  if (index >= static_cast<std::size_t>(list_.count())) {
     throw std::out_of_range(std::string("check list entry index out of range in ") + what);
   }
   return static_cast<int>(index);
 }
 
-std::size_t CheckListEntries::Count() const { return stored_.size(); }
+std::size_t CheckListEntries::Count() const { return static_cast<std::size_t>(list_.count()); }
 
 std::string CheckListEntries::DisplayText(std::size_t index) const { return list_.item(At(index, "DisplayText")); }
 
 std::string CheckListEntries::StoredText(std::size_t index) const {
-  At(index, "StoredText");
-  return stored_[index];
+  const int i = At(index, "StoredText");
+  const std::string& stored = list_.itemData(i);
+  return stored.empty() ? DisplayToStored(list_.item(i)) : stored;
 }
 
 bool CheckListEntries::Checked(std::size_t index) const { return list_.checked(At(index, "Checked")); }
@@ -27,26 +30,17 @@ void CheckListEntries::SetChecked(std::size_t index, bool checked) {
 }
 
 void CheckListEntries::Append(std::string display, std::string stored, bool checked) {
-  list_.add(std::move(display), checked);
-  stored_.push_back(std::move(stored));
+  const int i = list_.add(std::move(display), checked);
+  list_.setItemData(i, std::move(stored));
 }
 
 void CheckListEntries::Set(std::size_t index, std::string display, std::string stored) {
-  const int i = At(index, "Set");
-  const bool mark = list_.checked(i);
-  list_.setItem(i, std::move(display));
-  list_.setChecked(i, mark);
-  stored_[index] = std::move(stored);
+  const int i = list_.setItem(At(index, "Set"), std::move(display));
+  list_.setItemData(i, std::move(stored));
 }
 
-void CheckListEntries::Remove(std::size_t index) {
-  list_.remove(At(index, "Remove"));
-  stored_.erase(stored_.begin() + static_cast<std::ptrdiff_t>(index));
-}
+void CheckListEntries::Remove(std::size_t index) { list_.remove(At(index, "Remove")); }
 
-void CheckListEntries::Clear() {
-  list_.clear();
-  stored_.clear();
-}
+void CheckListEntries::Clear() { list_.clear(); }
 
 }  // namespace qm

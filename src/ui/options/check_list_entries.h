@@ -1,9 +1,9 @@
 // A window's check list seen as a configuration entry list: the list shows
-// the display texts and marks, this keeps each item's stored text beside it.
+// the display texts and marks, and each item carries its stored text as its
+// item data, so the two cannot drift apart whoever changes the list.
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "config/entry_list.h"
 #include "ui/toolkit/lists.h"
@@ -16,6 +16,8 @@ class CheckListEntries final : public EntryList {
 
   std::size_t Count() const override;
   std::string DisplayText(std::size_t index) const override;
+  // An item added to the list directly, without a stored text, has the one
+  // its display text converts to.
   std::string StoredText(std::size_t index) const override;
   bool Checked(std::size_t index) const override;
 
@@ -32,7 +34,6 @@ class CheckListEntries final : public EntryList {
   int At(std::size_t index, const char* what) const;
 
   ui::CheckListBox& list_;
-  std::vector<std::string> stored_;
 };
 
 }  // namespace qm

@@ -1,5 +1,7 @@
 #include "ui/options/option_form.h"
 
+#include "ui/pictures.h"
+
 namespace qm {
 
 TOptionForm1::TOptionForm1(Files& files, TFormSaveChanges& saveChanges, TOverWrite& overWrite)
@@ -24,6 +26,7 @@ TOptionForm1::TOptionForm1(Files& files, TFormSaveChanges& saveChanges, TOverWri
   IconOn.setStretch(true);
   IconOff.setStretch(true);
   Image3.setStretch(true);
+  Image3.setPicture(pictures::OptionsStrip());
   OnTooltip.setMaxLength(60);
   OffTooltip.setMaxLength(60);
   OnTooltip.setText(std::string(kDefaultOnTooltip));

@@ -2,32 +2,26 @@
 
 namespace qm {
 
-namespace {
-
-void makeQuestionWindow(ui::Form& form, const char* caption, int clientWidth, int clientHeight) {
-  form.setCaption(caption);
-  form.setBorderStyle(ui::BorderStyle::Dialog);
-  form.setBorderIcons(ui::BorderIcons::none());
-  form.setPosition(ui::FormPosition::ScreenCenter);
-  form.setClientSize(clientWidth, clientHeight);
-}
-
-}  // namespace
-
 TFormSaveChanges::TFormSaveChanges() : Form("FormSaveChanges") {
-  makeQuestionWindow(*this, "Quellmarch - Save Changes?", 300, 90);
-  Label1.setBounds(16, 16, 268, 13);
-  BitBtn1.setBounds(30, 52, 75, 25);
-  BitBtn2.setBounds(113, 52, 75, 25);
-  BitBtn3.setBounds(196, 52, 75, 25);
+  ui::FixedWindow{
+      .caption = "Quellmarch - Save Changes?",
+      .size = {300, 90},
+      .clientSize = true,
+      .stayOnTop = false,
+      .parts = {{&Label1, {16, 16, 268, 13}},
+                {&BitBtn1, {30, 52, 75, 25}},
+                {&BitBtn2, {113, 52, 75, 25}},
+                {&BitBtn3, {196, 52, 75, 25}}},
+  }.applyTo(*this);
 }
 
 TOverWrite::TOverWrite() : Form("OverWrite") {
-  makeQuestionWindow(*this, "Overwrite file?", 230, 90);
-  setStayOnTop(true);
-  Label1.setBounds(16, 16, 198, 13);
-  BitBtn1.setBounds(32, 52, 75, 25);
-  BitBtn2.setBounds(123, 52, 75, 25);
+  ui::FixedWindow{
+      .caption = "Overwrite file?",
+      .size = {230, 90},
+      .clientSize = true,
+      .parts = {{&Label1, {16, 16, 198, 13}}, {&BitBtn1, {32, 52, 75, 25}}, {&BitBtn2, {123, 52, 75, 25}}},
+  }.applyTo(*this);
 }
 
 }  // namespace qm

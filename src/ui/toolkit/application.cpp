@@ -14,11 +14,12 @@ Application::Application(Backend& backend) : backend_(backend)
 void Application::add(Form& form)
 {
     form.attach(backend_);
-    if (mainForm_ == nullptr) {
-        mainForm_ = &form;
-        form.mainForm_ = true;
+    if (backend_.mainForm() == nullptr) {
+        backend_.setMainForm(&form);
     }
 }
+
+void Application::setMainForm(Form& form) { backend_.setMainForm(&form); }
 
 void Application::run() { backend_.runLoop(); }
 

@@ -23,10 +23,11 @@ public:
     const std::string& title() const { return title_; }
     void setTitle(std::string title) { title_ = std::move(title); }
 
-    // Attaches a form to the backend. The first one added is the main form:
-    // closing it ends the program.
+    // Attaches a form to the backend. Closing the main form ends the
+    // program; it is the first form added unless setMainForm names one.
     void add(Form& form);
-    Form* mainForm() const { return mainForm_; }
+    void setMainForm(Form& form);
+    Form* mainForm() const { return backend_.mainForm(); }
 
     // Runs the message loop until terminate() or the main form closes.
     void run();
@@ -53,7 +54,6 @@ public:
 private:
     Backend& backend_;
     std::string title_;
-    Form* mainForm_ = nullptr;
 };
 
 }  // namespace qm::ui

@@ -51,6 +51,16 @@ public:
     // The item under a point of the list (client coordinates), or -1; the
     // backend knows how far the list is scrolled.
     virtual int itemAtPoint(const ListBox& list, int x, int y) const = 0;
+    // The first row the list shows, and scrolling to show a row first.
+    virtual int topIndex(const ListBox& list) const = 0;
+    virtual void setTopIndex(ListBox& list, int index) = 0;
+    // Paints the control at once, not when the message loop next runs: for
+    // windows that change while the thread is busy.
+    virtual void paintNow(Control& control) = 0;
+
+    // The form whose closing ends the program; the application names it.
+    Form* mainForm() const { return mainForm_; }
+    void setMainForm(Form* form) { mainForm_ = form; }
 
     // Where errors that reach a window procedure or the loop are reported.
     void setErrorReport(std::function<void(std::exception_ptr)> report) { errorReport_ = std::move(report); }
@@ -65,6 +75,7 @@ protected:
 
 private:
     std::function<void(std::exception_ptr)> errorReport_;
+    Form* mainForm_ = nullptr;
 };
 
 }  // namespace qm::ui

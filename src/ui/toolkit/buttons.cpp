@@ -7,10 +7,33 @@
 namespace qm::ui {
 
 Button::Button(Form& form, std::string name, std::string caption)
-    : Control(&form, ControlKind::Button, std::move(name))
+    : Button(form, ControlKind::Button, std::move(name), std::move(caption))
+{
+}
+
+Button::Button(Form& form, ControlKind kind, std::string name, std::string caption)
+    : Control(&form, kind, std::move(name))
 {
     setCaption(std::move(caption));
     setBounds(0, 0, 75, 25);
+}
+
+void Button::setDefault(bool value)
+{
+    if (value == default_) {
+        return;
+    }
+    requireUnattached("default role");
+    default_ = value;
+}
+
+void Button::setGlyph(Glyph glyph)
+{
+    if (glyph == glyph_) {
+        return;
+    }
+    glyph_ = glyph;
+    changed(Change::Picture);
 }
 
 void Button::userClick()
@@ -41,6 +64,19 @@ const char* stockCaption(BitBtnKind kind)
     return "";
 }
 
+Glyph stockGlyph(BitBtnKind kind)
+{
+    switch (kind) {
+    case BitBtnKind::Ok:
+    case BitBtnKind::Yes: return Glyph::Tick;
+    case BitBtnKind::Cancel: return Glyph::Cross;
+    case BitBtnKind::No: return Glyph::NoEntry;
+    case BitBtnKind::Help: return Glyph::Question;
+    case BitBtnKind::Custom: break;
+    }
+    return Glyph::None;
+}
+
 ModalResult stockResult(BitBtnKind kind)
 {
     switch (kind) {
@@ -57,11 +93,20 @@ ModalResult stockResult(BitBtnKind kind)
 }  // namespace
 
 BitBtn::BitBtn(Form& form, std::string name, BitBtnKind kind, std::string caption)
-    : Button(form, std::move(name), caption.empty() ? stockCaption(kind) : std::move(caption)), kind_(kind)
+    : Button(form, ControlKind::BitBtn, std::move(name), caption.empty() ? stockCaption(kind) : std::move(caption)),
+      kind_(kind)
 {
+    setGlyph(stockGlyph(kind));
     setModalResult(stockResult(kind));
     setDefault(kind == BitBtnKind::Ok || kind == BitBtnKind::Yes);
     setCancel(kind == BitBtnKind::Cancel);
+}
+
+SpeedButton::SpeedButton(Form& form, std::string name, Glyph glyph)
+    : Button(form, ControlKind::SpeedButton, std::move(name), {})
+{
+    setGlyph(glyph);
+    setBounds(0, 0, 23, 22);
 }
 
 CheckBox::CheckBox(Form& form, std::string name, std::string caption)

@@ -8,6 +8,9 @@
 
 namespace qm::ui {
 
+// The small pictures buttons show beside or instead of their caption.
+enum class Glyph { None, Tick, Cross, NoEntry, Question, Folder };
+
 class Button : public Control {
 public:
     Button(Form& form, std::string name, std::string caption = {});
@@ -15,32 +18,50 @@ public:
     // Pressing a button with a result other than None ends a modal show.
     ModalResult modalResult() const { return modalResult_; }
     void setModalResult(ModalResult result) { modalResult_ = result; }
-    // Enter presses the default button, Escape the cancel button.
+    // Enter presses the default button, Escape the cancel button. The
+    // default button looks different from its creation on, so it is chosen
+    // before the form is attached.
     bool isDefault() const { return default_; }
-    void setDefault(bool value) { default_ = value; }
+    void setDefault(bool value);
     bool isCancel() const { return cancel_; }
     void setCancel(bool value) { cancel_ = value; }
 
+    Glyph glyph() const { return glyph_; }
+
     std::function<void()> onClick;
     void userClick();
+
+protected:
+    Button(Form& form, ControlKind kind, std::string name, std::string caption);
+    void setGlyph(Glyph glyph);
 
 private:
     ModalResult modalResult_ = ModalResult::None;
     bool default_ = false;
     bool cancel_ = false;
+    Glyph glyph_ = Glyph::None;
 };
 
 // A button with a stock meaning: OK, Cancel or Help get their caption,
-// modal result and Enter/Escape role from the kind.
+// glyph, modal result and Enter/Escape role from the kind.
 enum class BitBtnKind { Custom, Ok, Cancel, Yes, No, Help };
 
 class BitBtn : public Button {
 public:
     BitBtn(Form& form, std::string name, BitBtnKind kind, std::string caption = {});
     BitBtnKind bitBtnKind() const { return kind_; }
+    using Button::setGlyph;
 
 private:
     BitBtnKind kind_;
+};
+
+// A small button that shows only its glyph (the folder button beside an
+// edit, say). Tab passes it by.
+class SpeedButton : public Button {
+public:
+    SpeedButton(Form& form, std::string name, Glyph glyph = Glyph::None);
+    using Button::setGlyph;
 };
 
 class CheckBox : public Control {

@@ -1,5 +1,6 @@
 #include "ui/toolkit/control.h"
 
+#include "ui/toolkit/backend.h"
 #include "ui/toolkit/form.h"
 
 #include <stdexcept>
@@ -78,6 +79,30 @@ void Control::setFont(Font font)
     }
     font_ = std::move(font);
     changed(Change::Font);
+}
+
+void Control::setCursor(Cursor cursor)
+{
+    if (cursor == cursor_) {
+        return;
+    }
+    cursor_ = cursor;
+    changed(Change::Cursor);
+}
+
+void Control::repaint()
+{
+    if (Backend* backend = form().backend()) {
+        backend->paintNow(*this);
+    }
+}
+
+void Control::requireUnattached(const char* property) const
+{
+    if (form().backend() != nullptr) {
+        throw std::logic_error(std::string("the ") + property + " of " + name() +
+                               " can only be set before its form is attached: the window has it from its creation");
+    }
 }
 
 void Control::userMouseDown(MouseButton button, int x, int y)

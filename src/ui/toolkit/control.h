@@ -27,11 +27,16 @@ enum class ControlKind {
     ProgressBar,
     StatusBar,
     Image,
+    BitBtn,
+    SpeedButton,
     Bevel,
     Panel,
     PageControl,
     TabSheet,
 };
+
+// The mouse pointer over a control.
+enum class Cursor { Default, HandPoint };
 
 class Control : public Component {
 public:
@@ -65,6 +70,13 @@ public:
     const Font& font() const { return font_; }
     void setFont(Font font);
 
+    Cursor cursor() const { return cursor_; }
+    void setCursor(Cursor cursor);
+
+    // Paints the control now rather than when the message loop next runs, so
+    // a window updated while the thread is busy shows each change.
+    void repaint();
+
     // Shown by the backend on a right-click over the control.
     PopupMenu* popupMenu() const { return popupMenu_; }
     void setPopupMenu(PopupMenu* menu) { popupMenu_ = menu; }
@@ -76,6 +88,10 @@ protected:
     Control(Form* form, ControlKind kind, std::string name);
     void initVisible(bool visible) { visible_ = visible; }
     virtual void boundsChanged() {}
+    // For a property that only a new native window could take (word wrap,
+    // scroll bars, borders, the default button): changing it once the form
+    // is attached is refused, so no backend silently shows the old style.
+    void requireUnattached(const char* property) const;
 
 private:
     ControlKind kind_;
@@ -86,6 +102,7 @@ private:
     std::string caption_;
     std::string hint_;
     Font font_;
+    Cursor cursor_ = Cursor::Default;
     PopupMenu* popupMenu_ = nullptr;
 };
 

@@ -21,6 +21,9 @@ Form::~Form()
         c->setPeer(nullptr);
     }
     setPeer(nullptr);
+    if (isMainForm()) {
+        backend_->setMainForm(nullptr);
+    }
 }
 
 void Form::adopt(Component& component) { components_.push_back(&component); }
@@ -124,6 +127,8 @@ void Form::setMenu(MainMenu* menu)
     recomputeSize();
 }
 
+bool Form::isMainForm() const { return backend_ != nullptr && backend_->mainForm() == this; }
+
 void Form::centreOnScreen()
 {
     if (backend_ == nullptr) {
@@ -131,6 +136,20 @@ void Form::centreOnScreen()
     }
     const Size screen = backend_->screenSize();
     setBounds((screen.width - width()) / 2, (screen.height - height()) / 2, width(), height());
+}
+
+void Form::centreOnMainForm()
+{
+    const Form* main = backend_ != nullptr ? backend_->mainForm() : nullptr;
+    if (main == nullptr || main == this) {
+        centreOnScreen();
+        return;
+    }
+    const Size screen = backend_->screenSize();
+    const int x = main->left() + (main->width() - width()) / 2;
+    const int y = main->top() + (main->height() - height()) / 2;
+    setBounds(std::clamp(x, 0, std::max(0, screen.width - width())), std::clamp(y, 0, std::max(0, screen.height - height())),
+              width(), height());
 }
 
 void Form::doShow(bool activate)
@@ -141,6 +160,8 @@ void Form::doShow(bool activate)
     if (position_ == FormPosition::ScreenCenter && !centred_) {
         centred_ = true;
         centreOnScreen();
+    } else if (position_ == FormPosition::MainFormCenter) {
+        centreOnMainForm();
     }
     const bool wasVisible = visible();
     initVisible(true);
@@ -205,7 +226,7 @@ void Form::close()
         return;
     }
     hide();
-    if (mainForm_ && backend_ != nullptr) {
+    if (isMainForm()) {
         backend_->quit();
     }
 }

@@ -14,7 +14,9 @@ class Backend;
 class MainMenu;
 
 enum class BorderStyle { Sizeable, Dialog, None, ToolWindow, SizeToolWindow };
-enum class FormPosition { Designed, ScreenCenter };
+// Where a form appears: where it was put, centred on the screen once at its
+// first show, or centred on the application's main form at every show.
+enum class FormPosition { Designed, ScreenCenter, MainFormCenter };
 // What a close request does: our windows hide instead of closing.
 enum class CloseAction { None, Hide };
 
@@ -65,12 +67,16 @@ public:
     // During a modal show a result other than None ends it.
     void setModalResult(ModalResult result) { modalResult_ = result; }
 
-    bool isMainForm() const { return mainForm_; }
-    // The centre position is computed once, at the first show.
+    // Closing the main form ends the program (Application::setMainForm).
+    bool isMainForm() const;
     void centreOnScreen();
+    // Centred on the main form's window, but never off the screen; on the
+    // screen when this is the main form or there is none.
+    void centreOnMainForm();
 
     std::function<void()> onResize;
     std::function<void()> onShow;
+    // After the window was painted; at the latest right after each show.
     std::function<void()> onPaint;
     std::function<void(CloseAction&)> onClose;
 
@@ -89,7 +95,6 @@ public:
 
 private:
     friend class Component;
-    friend class Application;
     void adopt(Component& component);
     void release(Component& component);
     void recomputeSize();
@@ -111,7 +116,6 @@ private:
     Size minimumSize_;
     MainMenu* menu_ = nullptr;
     bool modal_ = false;
-    bool mainForm_ = false;
     ModalResult modalResult_ = ModalResult::None;
 };
 

@@ -12,6 +12,7 @@ Image::Image(Form& form, std::string name) : Control(&form, ControlKind::Image, 
 void Image::setPicture(Picture picture)
 {
     picture_ = std::move(picture);
+    fitToPicture();
     changed(Change::Picture);
 }
 
@@ -25,6 +26,20 @@ void Image::setCenter(bool center)
 {
     center_ = center;
     changed(Change::Picture);
+}
+
+void Image::setAutoSize(bool autoSize)
+{
+    autoSize_ = autoSize;
+    fitToPicture();
+}
+
+void Image::fitToPicture()
+{
+    const Size size = picture_.naturalSize();
+    if (autoSize_ && size.width > 0 && size.height > 0) {
+        setBounds(left(), top(), size.width, size.height);
+    }
 }
 
 }  // namespace qm::ui

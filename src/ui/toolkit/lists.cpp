@@ -51,6 +51,18 @@ std::vector<std::string> ListBox::items() const
     return result;
 }
 
+const std::string& ListBox::itemData(int index) const
+{
+    checkIndex(index);
+    return items_[static_cast<std::size_t>(index)].data;
+}
+
+void ListBox::setItemData(int index, std::string data)
+{
+    checkIndex(index);
+    items_[static_cast<std::size_t>(index)].data = std::move(data);
+}
+
 int ListBox::insertPosition(const std::string& text) const
 {
     if (!sorted_) {
@@ -61,50 +73,49 @@ int ListBox::insertPosition(const std::string& text) const
     return static_cast<int>(it - items_.begin());
 }
 
-int ListBox::add(std::string text)
+int ListBox::insertItem(int index, Item item)
 {
-    const int index = insertPosition(text);
-    items_.insert(items_.begin() + index, Item{std::move(text), false});
+    if (sorted_) {
+        index = insertPosition(item.text);
+    }
+    items_.insert(items_.begin() + index, std::move(item));
     if (itemIndex_ >= index) {
         ++itemIndex_;
     }
-    changed(Change::Items, index);
+    changed(Change::ItemInserted, index);
     return index;
 }
+
+int ListBox::add(std::string text) { return insertItem(count(), Item{std::move(text), false, {}}); }
 
 void ListBox::insert(int index, std::string text)
 {
     if (index < 0 || index > count()) {
         checkIndex(index);
     }
-    if (sorted_) {
-        // A sorted list decides the place itself.
-        add(std::move(text));
-        return;
-    }
-    items_.insert(items_.begin() + index, Item{std::move(text), false});
-    if (itemIndex_ >= index) {
-        ++itemIndex_;
-    }
-    changed(Change::Items, index);
+    // A sorted list decides the place itself.
+    insertItem(index, Item{std::move(text), false, {}});
 }
 
-void ListBox::setItem(int index, std::string text)
+int ListBox::setItem(int index, std::string text)
 {
     checkIndex(index);
-    if (sorted_) {
-        const bool mark = items_[static_cast<std::size_t>(index)].checked;
-        const bool wasSelected = itemIndex_ == index;
-        remove(index);
-        const int at = add(std::move(text));
-        items_[static_cast<std::size_t>(at)].checked = mark;
-        if (wasSelected) {
-            setItemIndex(at);
-        }
-        return;
+    auto& slot = items_[static_cast<std::size_t>(index)];
+    if (!sorted_) {
+        slot.text = std::move(text);
+        changed(Change::ItemText, index);
+        return index;
     }
-    items_[static_cast<std::size_t>(index)].text = std::move(text);
-    changed(Change::Items, index);
+    // The item moves to its new place with its mark, data and selection.
+    Item moved = std::move(slot);
+    moved.text = std::move(text);
+    const bool wasSelected = itemIndex_ == index;
+    remove(index);
+    const int at = insertItem(count(), std::move(moved));
+    if (wasSelected) {
+        setItemIndex(at);
+    }
+    return at;
 }
 
 void ListBox::remove(int index)
@@ -116,7 +127,7 @@ void ListBox::remove(int index)
     } else if (itemIndex_ > index) {
         --itemIndex_;
     }
-    changed(Change::Items, index);
+    changed(Change::ItemRemoved, index);
 }
 
 void ListBox::clear()
@@ -129,9 +140,14 @@ void ListBox::clear()
 void ListBox::setItems(const std::vector<std::string>& texts)
 {
     items_.clear();
+    items_.reserve(texts.size());
     itemIndex_ = -1;
     for (const std::string& t : texts) {
-        items_.insert(items_.begin() + insertPosition(t), Item{t, false});
+        items_.push_back(Item{t, false, {}});
+    }
+    if (sorted_) {
+        std::stable_sort(items_.begin(), items_.end(),
+                         [](const Item& a, const Item& b) { return lessIgnoringCase(a.text, b.text); });
     }
     changed(Change::Items);
 }
@@ -152,6 +168,35 @@ int ListBox::itemAtPos(int x, int y) const
         return backend->itemAtPoint(*this, x, y);
     }
     return -1;
+}
+
+int ListBox::topIndex() const
+{
+    if (const Backend* backend = form().backend()) {
+        return backend->topIndex(*this);
+    }
+    return 0;
+}
+
+void ListBox::setTopIndex(int index)
+{
+    if (Backend* backend = form().backend(); backend != nullptr && index >= 0 && index < count()) {
+        backend->setTopIndex(*this, index);
+    }
+}
+
+void ListBox::beginUpdate()
+{
+    if (updates_++ == 0) {
+        changed(Change::UpdateBegin);
+    }
+}
+
+void ListBox::endUpdate()
+{
+    if (updates_ > 0 && --updates_ == 0) {
+        changed(Change::UpdateEnd);
+    }
 }
 
 void ListBox::setSorted(bool sorted)
@@ -238,9 +283,8 @@ int CheckListBox::checkedCount() const
 
 int CheckListBox::add(std::string text, bool checked)
 {
-    const int index = ListBox::add(std::move(text));
-    setChecked(index, checked);
-    return index;
+    // The mark comes with the item, so the row is drawn right the first time.
+    return insertItem(count(), Item{std::move(text), checked, {}});
 }
 
 void CheckListBox::userToggleCheck(int index)

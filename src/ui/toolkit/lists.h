@@ -12,6 +12,9 @@ namespace qm::ui {
 // Orders texts as the lists do: letter case ignored, byte values otherwise.
 bool lessIgnoringCase(const std::string& a, const std::string& b);
 
+// A list of text items. Every change names the item it concerns, so a
+// backend changes only that row and the list keeps its selection and scroll
+// position; refilling goes through setItems or a beginUpdate/endUpdate pair.
 class ListBox : public Control {
 public:
     ListBox(Form& form, std::string name);
@@ -19,10 +22,17 @@ public:
     int count() const { return static_cast<int>(items_.size()); }
     const std::string& item(int index) const;
     std::vector<std::string> items() const;
+    // What the program keeps with an item besides its text (an entry's
+    // stored text, say). It travels with its item through inserts, removes,
+    // new texts and sorting, and nothing shows it.
+    const std::string& itemData(int index) const;
+    void setItemData(int index, std::string data);
     // Adds at the end, or at the sorted place; returns the new index.
     int add(std::string text);
     void insert(int index, std::string text);
-    void setItem(int index, std::string text);
+    // A new text for an item; its mark and data stay. Returns where the item
+    // is afterwards (a sorted list moves it to its new place).
+    int setItem(int index, std::string text);
     void remove(int index);
     void clear();
     void setItems(const std::vector<std::string>& texts);
@@ -41,6 +51,17 @@ public:
     int itemIndex() const { return itemIndex_; }
     void setItemIndex(int index);
 
+    // The first row shown (0 before the form is attached); the backend knows
+    // how far the user scrolled.
+    int topIndex() const;
+    void setTopIndex(int index);
+
+    // Many changes in a row: the list is drawn once, at the end, and shows
+    // the same rows at the top as before when it still has them. Pairs nest.
+    void beginUpdate();
+    void endUpdate();
+    bool updating() const { return updates_ > 0; }
+
     std::function<void()> onClick;
     std::function<void()> onDblClick;
     void userSelect(int index);
@@ -51,15 +72,19 @@ protected:
     struct Item {
         std::string text;
         bool checked = false;
+        std::string data;
     };
     std::vector<Item> items_;
     void checkIndex(int index) const;
+    // Puts an item at `index` (or at its sorted place) and tells the backend.
+    int insertItem(int index, Item item);
 
 private:
     int insertPosition(const std::string& text) const;
     bool sorted_ = false;
     int itemHeight_ = 13;
     int itemIndex_ = -1;
+    int updates_ = 0;
 };
 
 // A list with a check box on every item; the user toggles the marks.

@@ -13,8 +13,11 @@ Label::Label(Form& form, std::string name, std::string caption)
 
 void Label::setWordWrap(bool wrap)
 {
+    if (wrap == wordWrap_) {
+        return;
+    }
+    requireUnattached("word wrap");
     wordWrap_ = wrap;
-    changed(Change::Style);
 }
 
 Edit::Edit(Form& form, std::string name) : Control(&form, ControlKind::Edit, std::move(name))
@@ -128,20 +131,29 @@ void Memo::setReadOnly(bool readOnly)
 
 void Memo::setScrollBars(ScrollBars bars)
 {
+    if (bars == scrollBars_) {
+        return;
+    }
+    requireUnattached("scroll bars");
     scrollBars_ = bars;
-    changed(Change::Style);
 }
 
 void Memo::setBordered(bool bordered)
 {
+    if (bordered == bordered_) {
+        return;
+    }
+    requireUnattached("border");
     bordered_ = bordered;
-    changed(Change::Style);
 }
 
 void Memo::setWordWrap(bool wrap)
 {
+    if (wrap == wordWrap_) {
+        return;
+    }
+    requireUnattached("word wrap");
     wordWrap_ = wrap;
-    changed(Change::Style);
 }
 
 void Memo::setParentColor(bool value)

@@ -12,7 +12,8 @@ namespace qm::ui {
 class Label : public Control {
 public:
     Label(Form& form, std::string name, std::string caption = {});
-    // Wrapping labels break their caption at the control's width.
+    // Wrapping labels break their caption at the control's width. Set before
+    // the form is attached, like the memo's styles below.
     bool wordWrap() const { return wordWrap_; }
     void setWordWrap(bool wrap);
 

@@ -5,6 +5,7 @@
 #include "ui/toolkit/buttons.h"
 #include "ui/toolkit/containers.h"
 #include "ui/toolkit/file_dialogs.h"
+#include "ui/toolkit/fixed_window.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/image.h"
 #include "ui/toolkit/lists.h"

@@ -39,6 +39,29 @@ Picture Picture::fromResource(int id)
     return p;
 }
 
+Picture Picture::fromBitmapResource(int id, int width, int height)
+{
+    Picture p;
+    p.kind = Kind::Bitmap;
+    p.resource = id;
+    p.width = width;
+    p.height = height;
+    return p;
+}
+
+Size Picture::naturalSize() const
+{
+    switch (kind) {
+    case Kind::Bitmap:
+    case Kind::Pixels: return {width, height};
+    case Kind::Resource: return {32, 32};
+    case Kind::None:
+    case Kind::File:
+    case Kind::IconFile: break;
+    }
+    return {};
+}
+
 Picture Picture::fromPixels(int width, int height, std::vector<std::uint32_t> argb)
 {
     Picture p;

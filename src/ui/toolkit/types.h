@@ -45,10 +45,10 @@ struct Font {
 };
 
 // A picture for an image control: nothing, an .ico/.bmp file, an icon file
-// whatever its name, an icon resource of the program, or pixels made in code
-// (0xAARRGGBB, row-major).
+// whatever its name, an icon resource of the program, a bitmap resource of
+// the program, or pixels made in code (0xAARRGGBB, row-major).
 struct Picture {
-    enum class Kind { None, File, IconFile, Resource, Pixels };
+    enum class Kind { None, File, IconFile, Resource, Bitmap, Pixels };
     Kind kind = Kind::None;
     std::string file;
     int resource = 0;
@@ -59,9 +59,15 @@ struct Picture {
     static Picture fromFile(std::string path);
     // Shown from its 32 x 32 image.
     static Picture fromIconFile(std::string path);
+    // An icon resource of the program.
     static Picture fromResource(int id);
+    // A bitmap resource of the program. Its size comes with it, so the model
+    // can size an image to it without loading anything.
+    static Picture fromBitmapResource(int id, int width, int height);
     static Picture fromPixels(int width, int height, std::vector<std::uint32_t> argb);
     bool empty() const { return kind == Kind::None; }
+    // The size the picture has of itself; {0, 0} where only loading the file would tell.
+    Size naturalSize() const;
     bool operator==(const Picture&) const = default;
 };
 
@@ -74,7 +80,16 @@ enum class Change {
     Font,
     Hint,
     Checked,
+    // The list was refilled or reordered: anything may have changed.
     Items,
+    // One item, at the index passed with the change, was inserted, removed
+    // or given a new text; the model already holds the result.
+    ItemInserted,
+    ItemRemoved,
+    ItemText,
+    // A bulk change of a list begins or ends.
+    UpdateBegin,
+    UpdateEnd,
     ItemIndex,
     ItemChecked,
     ItemHeight,
@@ -87,6 +102,7 @@ enum class Change {
     Style,
     Timer,
     ActivePage,
+    Cursor,
 };
 
 }  // namespace qm::ui

@@ -53,17 +53,24 @@ TEST_F(MessageWindows, StatusWindowIsABorderlessStripThatNeverTakesTheFocus)
     EXPECT_EQ(status.StatusBar1.width(), 500);
     EXPECT_TRUE(status.StatusBar1.font().fixedPitch);
 
+    // The batches hold the thread while they change the window: each change
+    // is painted at once, not when a message loop next runs.
     backend.clearLog();
     status.setStatusText("Terminating: notepad.exe");  // while hidden
     status.showWithoutFocus();
     status.setProgress(50);
     status.setProgress(250);
     status.setProgress(-3);
+    status.setStatusText("Searching for C:\\x.exe");
     status.hideStatus();
     EXPECT_EQ(backend.log(), (Lines{"text TerminatingStatus.StatusBar1: Terminating: notepad.exe",
                                     "show without focus TerminatingStatus", "progress TerminatingStatus.ProgressBar1: 50",
-                                    "progress TerminatingStatus.ProgressBar1: 100",
-                                    "progress TerminatingStatus.ProgressBar1: 0", "hide TerminatingStatus"}));
+                                    "paint TerminatingStatus.ProgressBar1", "progress TerminatingStatus.ProgressBar1: 100",
+                                    "paint TerminatingStatus.ProgressBar1", "progress TerminatingStatus.ProgressBar1: 0",
+                                    "paint TerminatingStatus.ProgressBar1",
+                                    "text TerminatingStatus.StatusBar1: Searching for C:\\x.exe",
+                                    "paint TerminatingStatus.StatusBar1", "hide TerminatingStatus"}));
+    status.setStatusText("Terminating: notepad.exe");
     EXPECT_EQ(status.statusText(), "Terminating: notepad.exe") << "the text waits for the next show";
 }
 

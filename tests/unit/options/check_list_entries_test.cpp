@@ -43,6 +43,22 @@ TEST_F(CheckListEntriesTest, TheUsersMarksAreTheEntriesMarks) {
   EXPECT_EQ(entries.DisplayText(0).substr(0, 8), "tool.exe");
 }
 
+// Whoever changes the list itself (a window removing or sorting rows), each
+// entry keeps its own stored text.
+TEST_F(CheckListEntriesTest, StoredTextsStayWithTheirItemsWhenTheListIsChangedDirectly) {
+  entries.Append("a.exe               C:\\", "C:\\a.exe {harsh}", false);
+  entries.Append("b.exe               C:\\", "C:\\b.exe {rem keep me}", true);
+  entries.Append("c.exe               C:\\", "C:\\c.exe", false);
+  list.remove(0);
+  list.insert(1, "added.exe           C:\\Tools\\");
+  list.setSorted(true);
+  ASSERT_EQ(entries.Count(), 3u);
+  EXPECT_EQ(entries.StoredText(0), "C:\\Tools\\added.exe") << "an item without one converts its display text";
+  EXPECT_EQ(entries.StoredText(1), "C:\\b.exe {rem keep me}");
+  EXPECT_TRUE(entries.Checked(1));
+  EXPECT_EQ(entries.StoredText(2), "C:\\c.exe");
+}
+
 TEST_F(CheckListEntriesTest, AnIndexOutOfRangeThrows) {
   EXPECT_THROW(entries.StoredText(0), std::out_of_range);
   EXPECT_THROW(entries.SetChecked(3, true), std::out_of_range);

@@ -1,4 +1,10 @@
+#include <cstdint>
+#include <fstream>
+#include <string>
+#include <utility>
+
 #include "options_fixture.h"
+#include "ui/pictures.h"
 
 namespace qm::test {
 namespace {
@@ -43,6 +49,31 @@ TEST_F(OptionsTest, AnOddHeightLeftOverIsDroppedNotSharedUnevenly) {
   form.setSize(633, 579);
   EXPECT_EQ(form.CheckListBox1.height(), 122);
   EXPECT_EQ(form.CheckListBox2.height(), 122);
+}
+
+}  // namespace
+}  // namespace qm::test
+
+namespace qm::test {
+namespace {
+
+// The strip shows a bitmap of the program's own; each bitmap in res/ has the
+// size the code gives it, so images sized to their picture come out right.
+TEST_F(OptionsTest, ThePictureStripShowsTheProgramsOwnBitmap) {
+  EXPECT_EQ(form.Image3.picture(), pictures::OptionsStrip());
+  for (const auto& [file, picture] : {std::pair{"options_strip.bmp", pictures::OptionsStrip()},
+                                      std::pair{"banner.bmp", pictures::Banner()}}) {
+    std::ifstream bmp(std::string(QM_TEST_DATA_DIR) + "/../../../res/" + file, std::ios::binary);
+    char header[26] = {};
+    ASSERT_TRUE(bmp.read(header, sizeof header)) << file;
+    auto at = [&](int offset) {
+      std::int32_t v = 0;
+      for (int i = 3; i >= 0; --i) v = v * 256 + static_cast<unsigned char>(header[offset + i]);
+      return v;
+    };
+    EXPECT_EQ(std::string(header, 2), "BM") << file;
+    EXPECT_EQ((ui::Size{at(18), at(22)}), picture.naturalSize()) << file;
+  }
 }
 
 }  // namespace

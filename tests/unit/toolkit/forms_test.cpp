@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <stdexcept>
+#include <utility>
 
 namespace qm::ui::test {
 namespace {
@@ -194,6 +196,61 @@ TEST_F(ToolkitForms, ARightClickFindsTheItemUnderTheMouse)
     EXPECT_EQ(sample.ListBox1.itemAtPos(3, 44), 2);
     EXPECT_EQ(sample.ListBox1.itemAtPos(3, 45), -1) << "below the last item";
     EXPECT_EQ(sample.ListBox1.itemAtPos(-1, 5), -1);
+}
+
+// A style the native window takes only at its creation cannot change later:
+// refused in every backend, so no window silently keeps the old look.
+TEST_F(ToolkitForms, StylesFixedAtCreationAreRefusedOnceTheFormIsAttached)
+{
+    Label label{sample, "Label1"};
+    Memo& memo = sample.Memo1;
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"memo word wrap", [&] { memo.setWordWrap(!memo.wordWrap()); }},
+        {"memo border", [&] { memo.setBordered(!memo.bordered()); }},
+        {"memo scroll bars", [&] { memo.setScrollBars(ScrollBars::Both); }},
+        {"label word wrap", [&] { label.setWordWrap(!label.wordWrap()); }},
+        {"default button", [&] { sample.Button1.setDefault(!sample.Button1.isDefault()); }},
+    };
+    for (const auto& [what, change] : changes) {
+        EXPECT_THROW(change(), std::logic_error) << what;
+    }
+    EXPECT_TRUE(sample.Memo1.wordWrap()) << "a refused change leaves the model as the window is";
+    EXPECT_NO_THROW(sample.Memo1.setWordWrap(true)) << "setting the style it has changes nothing";
+    EXPECT_NO_THROW(sample.Memo1.setReadOnly(true)) << "read-only is no creation style";
+}
+
+// The splash names itself the main form though other windows came first; a
+// dialog centred on the main form follows it but stays on the screen.
+TEST_F(ToolkitForms, TheNamedMainFormEndsTheProgramAndCentresItsDialogs)
+{
+    int paints = 0;
+    sample.onPaint = [&] { ++paints; };
+    app.setMainForm(sample);
+    EXPECT_FALSE(main.isMainForm());
+    other.setPosition(FormPosition::MainFormCenter);
+    other.setSize(100, 50);
+    for (const auto& [mainBounds, expected] : {std::pair{Rect{200, 100, 300, 200}, Rect{300, 175, 100, 50}},
+                                              std::pair{Rect{1000, 700, 1, 1}, Rect{924, 676, 100, 50}}}) {
+        sample.setBounds(mainBounds);
+        other.show();
+        EXPECT_EQ(other.bounds(), expected);
+        other.hide();
+    }
+    sample.show();
+    sample.show();
+    EXPECT_EQ(paints, 1) << "a window is painted when it appears";
+    sample.close();
+    EXPECT_TRUE(backend.quitRequested());
+}
+
+TEST_F(ToolkitForms, AnAutoSizedImageTakesTheSizeOfItsPicture)
+{
+    Image image{sample, "Image1"};
+    image.setAutoSize(true);
+    image.setPicture(Picture::fromBitmapResource(202, 277, 24));
+    EXPECT_EQ(image.bounds(), (Rect{0, 0, 277, 24}));
+    image.setPicture(Picture::fromFile("C:\\x.bmp"));
+    EXPECT_EQ(image.bounds(), (Rect{0, 0, 277, 24})) << "a file's size is known only once it is loaded";
 }
 
 TEST_F(ToolkitForms, AControlCannotMoveOnceItsFormIsAttached)

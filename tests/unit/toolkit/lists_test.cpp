@@ -1,7 +1,12 @@
 // List boxes and check lists: order, selection and check marks.
 #include "toolkit/sample_form.h"
+#include "ui/toolkit/headless/headless_backend.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <map>
 
 namespace qm::ui::test {
 namespace {
@@ -108,6 +113,83 @@ TEST(ToolkitLists, MemoSplitsAnyLineBreakAndJoinsWithCrLf)
     SampleForm f;
     f.Memo1.setLines({"x", "", "y "});
     EXPECT_EQ(f.Memo1.text(), "x\r\n\r\ny ");
+}
+
+}  // namespace
+}  // namespace qm::ui::test
+
+namespace qm::ui::test {
+namespace {
+
+// Each change names its row: the backend's view (a native list, or the
+// headless one here) changes just that row and keeps the selection, the
+// marks, the items' data and the row on top where they were.
+TEST(ToolkitListViews, ChangesByRowKeepSelectionMarksDataAndTopRow)
+{
+    struct Step {
+        const char* what;
+        std::function<void(CheckListBox&)> change;
+    };
+    const Step steps[] = {
+        {"insert above the selection", [](CheckListBox& l) { l.insert(3, "row new"); }},
+        {"remove above the selection", [](CheckListBox& l) { l.remove(0); }},
+        {"remove below the selection", [](CheckListBox& l) { l.remove(20); }},
+        {"new text for the selected item", [](CheckListBox& l) { l.setItem(l.itemIndex(), "row 00 renamed"); }},
+        {"new text for the first item", [](CheckListBox& l) { l.setItem(0, "row 99 renamed"); }},
+        {"add", [](CheckListBox& l) { l.add("row 15b", true); }},
+        {"mark an item", [](CheckListBox& l) { l.setChecked(4, !l.checked(4)); }},
+        {"refill in one update", [](CheckListBox& l) {
+             const auto texts = l.items();
+             l.beginUpdate();
+             l.clear();
+             for (const auto& t : texts) {
+                 l.add(t);
+             }
+             l.endUpdate();
+         }},
+    };
+    for (const bool sorted : {false, true}) {
+        HeadlessBackend backend;
+        std::vector<std::string> failures;
+        backend.onFailure = [&](const std::string& m) { failures.push_back(m); };
+        Application app(backend);
+        SampleForm f;
+        app.add(f);
+        CheckListBox& list = f.CheckListBox1;
+        list.setSorted(sorted);
+        for (int i = 0; i < 30; ++i) {
+            const std::string n = (i < 10 ? "0" : "") + std::to_string(i);
+            list.setItemData(list.add("row " + n, i % 3 == 0), "id " + n);
+        }
+        list.setItemIndex(12);
+        list.setTopIndex(10);
+
+        for (const Step& step : steps) {
+            SCOPED_TRACE(std::string(sorted ? "sorted: " : "") + step.what);
+            std::map<std::string, bool> marks;
+            for (int i = 0; i < list.count(); ++i) {
+                marks[list.itemData(i)] = list.checked(i);
+            }
+            const std::string selected = list.itemIndex() >= 0 ? list.itemData(list.itemIndex()) : "";
+            const bool refill = std::string(step.what).starts_with("refill");
+
+            step.change(list);
+
+            EXPECT_EQ(backend.shownItems(list), list.items());
+            EXPECT_EQ(failures, std::vector<std::string>{});
+            EXPECT_EQ(list.topIndex(), 10);
+            EXPECT_EQ(list.itemIndex() >= 0 ? list.itemData(list.itemIndex()) : "", refill ? "" : selected);
+            for (int i = 0; i < list.count() && !refill; ++i) {
+                if (const auto mark = marks.find(list.itemData(i));
+                    mark != marks.end() && !mark->first.empty() && step.what != std::string("mark an item")) {
+                    EXPECT_EQ(list.checked(i), mark->second) << list.item(i);
+                }
+            }
+            const auto items = list.items();
+            EXPECT_TRUE(!sorted || std::is_sorted(items.begin(), items.end(), lessIgnoringCase));
+        }
+        EXPECT_EQ(list.itemAtPos(3, 2 * list.itemHeight() + 1), 12) << "a point is found in the scrolled list";
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "contract_check.h"
 
 #include "sample_window.h"
+#include "screen_pixels.h"
 #include "ui/messages/terminating_status.h"
 #include "ui/toolkit/win32/win32_backend.h"
 
@@ -8,8 +9,10 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <functional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace qm::gallery {
 
@@ -28,6 +31,18 @@ public:
     }
     ui::BitBtn BitBtn1{*this, "BitBtn1", ui::BitBtnKind::Ok};
     ui::Timer Timer1{*this, "Timer1", 200};
+};
+
+// A window like the splash: a panel covers all of it, yet it hears of its paint.
+class TCoveredProbe : public ui::Form {
+public:
+    TCoveredProbe() : Form("CoveredProbe")
+    {
+        setBorderStyle(ui::BorderStyle::None);
+        setClientSize(293, 37);
+        Panel1.setBounds(0, 0, 293, 37);
+    }
+    ui::Panel Panel1{*this, "Panel1"};
 };
 
 int failures = 0;
@@ -83,6 +98,76 @@ std::string textOf(HWND hwnd)
     char buffer[512] = {};
     GetWindowTextA(hwnd, buffer, sizeof buffer);
     return buffer;
+}
+
+std::vector<std::string> nativeRows(HWND list)
+{
+    std::vector<std::string> rows;
+    const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        std::string text(static_cast<std::size_t>(SendMessageA(list, LB_GETTEXTLEN, i, 0)) + 1, '\0');
+        text.resize(static_cast<std::size_t>(SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()))));
+        rows.push_back(text);
+    }
+    return rows;
+}
+
+// Whether the screen shows a tick in the box of a visible row of a check list.
+bool shownChecked(HWND list, int row)
+{
+    RECT r;
+    SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
+    POINT corner{r.left, r.top};
+    ClientToScreen(list, &corner);
+    int dark = 0;
+    for (std::uint32_t p : qm::testing::ScreenPixels(corner.x + 3, corner.y + 2, 11, r.bottom - r.top - 4)) {
+        dark += ((p >> 16) & 0xFF) < 0x40 && ((p >> 8) & 0xFF) < 0x40 && (p & 0xFF) < 0x40 ? 1 : 0;
+    }
+    return dark > 5;
+}
+
+// Changes at one row of a check list reach the native list at that row; the
+// selection, the marks and the rows on top stay where they were.
+void checkRowChanges(ui::CheckListBox& list)
+{
+    HWND native = hwndOf(list);
+    list.beginUpdate();
+    list.clear();
+    for (int i = 0; i < 60; ++i) {
+        list.add("row " + std::to_string(i), i % 3 == 0);
+    }
+    list.endUpdate();
+    list.setItemIndex(24);
+    list.setTopIndex(20);
+    pump();
+    expect(SendMessageA(native, LB_GETTOPINDEX, 0, 0) == 20, "a list scrolls to the row asked for");
+
+    struct Step {
+        const char* what;
+        std::function<void()> change;
+    };
+    const Step steps[] = {
+        {"insert above the top row", [&] { list.insert(5, "new 5"); }},
+        {"remove above the top row", [&] { list.remove(0); }},
+        {"insert among the rows shown", [&] { list.insert(22, "new 22"); }},
+        {"new text for the selected row", [&] { list.setItem(list.itemIndex(), "renamed"); }},
+        {"remove below", [&] { list.remove(50); }},
+        {"add at the end", [&] { list.add("last", true); }},
+    };
+    for (const Step& step : steps) {
+        step.change();
+        pump();
+        const std::string what = step.what;
+        expect(nativeRows(native) == list.items(), ("the native rows follow: " + what).c_str());
+        expect(SendMessageA(native, LB_GETCURSEL, 0, 0) == list.itemIndex() && list.itemIndex() >= 0,
+               ("the selection stays on its row: " + what).c_str());
+        expect(SendMessageA(native, LB_GETTOPINDEX, 0, 0) == 20, ("the rows on top stay: " + what).c_str());
+        bool shown = true;
+        for (int row = 20; row < 26; ++row) {
+            shown = shown && shownChecked(native, row) == list.checked(row);
+        }
+        expect(shown, ("the rows show their own marks: " + what).c_str());
+    }
 }
 
 }  // namespace
@@ -150,6 +235,18 @@ int runContractCheck()
     expect(form.CheckListBox1.itemAtPos(120, itemHeight * 2 + 3) == 2 && form.CheckListBox1.itemAtPos(120, 90) == -1,
            "the item under a point is found, and none below the last");
 
+    checkRowChanges(form.CheckListBox1);
+
+    // A style a window takes at its creation is refused later, and the window keeps it.
+    bool refused = false;
+    try {
+        form.Memo1.setWordWrap(false);
+    } catch (const std::logic_error&) {
+        refused = true;
+    }
+    expect(refused && (GetWindowLongA(hwndOf(form.Memo1), GWL_STYLE) & ES_AUTOHSCROLL) == 0 && form.Memo1.wordWrap(),
+           "a style fixed at creation is refused and the window keeps it");
+
     SendMessageA(hwndOf(form.Edit1), EM_SETSEL, 0, -1);
     SendMessageA(hwndOf(form.Edit1), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("typed"));
     pump();
@@ -204,6 +301,12 @@ int runContractCheck()
     fileMenu = GetSubMenu(GetMenu(hwndOf(form)), 0);
     expect((GetMenuState(fileMenu, 0, MF_BYPOSITION) & MF_GRAYED) != 0, "a disabled item is grey in the menu bar");
 
+    // A hand over a control that asks for one.
+    form.Button1.setCursor(ui::Cursor::HandPoint);
+    SendMessageA(hwndOf(form.Button1), WM_SETCURSOR, reinterpret_cast<WPARAM>(hwndOf(form.Button1)),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    expect(GetCursor() == LoadCursorA(nullptr, IDC_HAND), "a control with the hand cursor shows it");
+
     // Hints are tooltips.
     expect(toolCount(hwndOf(form)) == 1, "a control with a hint has a tooltip");
     form.CheckBox1.setHint("");
@@ -220,7 +323,22 @@ int runContractCheck()
     expect(activeBefore == hwndOf(form) && GetActiveWindow() == activeBefore,
            "the status window does not take the focus");
     expect(IsWindowVisible(hwndOf(status)) != FALSE, "the status window is visible");
+    // No loop runs while a batch changes it: each change must be on the screen at once.
+    status.setStatusText("Terminating: winamp.exe");
+    status.setProgress(40);
+    expect(!GetUpdateRect(hwndOf(status.StatusBar1), nullptr, FALSE) &&
+               !GetUpdateRect(hwndOf(status.ProgressBar1), nullptr, FALSE),
+           "the status window paints a new text and progress at once");
     status.hideStatus();
+
+    TCoveredProbe covered;
+    app.add(covered);
+    int paints = 0;
+    covered.onPaint = [&] { ++paints; };
+    covered.show();
+    pump();
+    expect(paints > 0, "a window covered by a panel still hears of its paint");
+    covered.hide();
 
     form.hide();
     std::printf("%d passed, %d failed\n", checks - failures, failures);

@@ -20,6 +20,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -101,11 +102,15 @@ int screenshots(std::string folder)
     struct Shot {
         ui::Form* form;
         const char* file;
+        int page = 0;
     };
+    const Shot shots[] = {{&status, "status.png"},           {&attention, "attention.png"},
+                          {&emptyBoxes, "empty-boxes.png"},  {&notfound, "notfound.png"},
+                          {&preregistry, "preregistry.png"}, {&sample, "control-sample.png"},
+                          {&sample, "control-sample-page2.png", 1}};
     int failures = 0;
-    for (const Shot& shot : {Shot{&status, "status.png"}, Shot{&attention, "attention.png"},
-                             Shot{&emptyBoxes, "empty-boxes.png"}, Shot{&notfound, "notfound.png"},
-                             Shot{&preregistry, "preregistry.png"}, Shot{&sample, "control-sample.png"}}) {
+    for (const Shot& shot : shots) {
+        sample.PageControl1.setActivePageIndex(shot.page);
         if (shot.form == &status) {
             status.showWithoutFocus();
         } else {
@@ -123,7 +128,7 @@ int screenshots(std::string folder)
         shot.form->hide();
         pump(100);
     }
-    std::printf("%d passed, %d failed\n", 6 - failures, failures);
+    std::printf("%d passed, %d failed\n", static_cast<int>(std::size(shots)) - failures, failures);
     return failures == 0 ? 0 : 1;
 }
 

@@ -1,5 +1,7 @@
 #include "sample_window.h"
 
+#include "ui/pictures.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -39,7 +41,8 @@ TControlSample::TControlSample() : Form("ControlSample")
     ListBox1.setSorted(true);
     ListBox1.setItems({"zeta", "Alpha", "beta"});
 
-    Edit1.setBounds(8, 208, 250, 21);
+    Edit1.setBounds(8, 208, 224, 21);
+    SpeedButton1.setBounds(236, 208, 23, 22);
     Edit1.setMaxLength(60);
     Edit1.setText("Quellmarch: Double-Click to Run Programs");
 
@@ -70,7 +73,13 @@ TControlSample::TControlSample() : Form("ControlSample")
     Memo1.setLines({"Quellmarch version 1.0.6", "A memo with a vertical scroll bar,", "on the first page of a page control.",
                     "Fourth line", "Fifth line", "Sixth line"});
 
+    Image2.setParent(TabSheet2);
+    Image2.setBounds(8, 8, 10, 10);
+    Image2.setAutoSize(true);
+    Image2.setPicture(pictures::Banner());
+
     Button1.setBounds(376, 300, 75, 25);
+    BitBtn3.setBounds(460, 300, 75, 25);
     BitBtn1.setBounds(376, 340, 75, 25);
     BitBtn2.setBounds(460, 340, 75, 25);
 

@@ -22,6 +22,7 @@ public:
     ui::CheckListBox CheckListBox1{*this, "CheckListBox1"};
     ui::ListBox ListBox1{*this, "ListBox1"};
     ui::Edit Edit1{*this, "Edit1"};
+    ui::SpeedButton SpeedButton1{*this, "SpeedButton1", ui::Glyph::Folder};
     ui::TrackBar TrackBar1{*this, "TrackBar1"};
     ui::ProgressBar ProgressBar1{*this, "ProgressBar1"};
     ui::Image Image1{*this, "Image1"};
@@ -30,9 +31,11 @@ public:
     ui::TabSheet TabSheet1{PageControl1, "TabSheet1", "About"};
     ui::TabSheet TabSheet2{PageControl1, "TabSheet2", "Release Notes"};
     ui::Memo Memo1{*this, "Memo1"};
+    ui::Image Image2{*this, "Image2"};
     ui::Button Button1{*this, "Button1", "REFRESH"};
     ui::BitBtn BitBtn1{*this, "BitBtn1", ui::BitBtnKind::Ok};
     ui::BitBtn BitBtn2{*this, "BitBtn2", ui::BitBtnKind::Cancel};
+    ui::BitBtn BitBtn3{*this, "BitBtn3", ui::BitBtnKind::Help};
     ui::StatusBar StatusBar1{*this, "StatusBar1"};
 };
 

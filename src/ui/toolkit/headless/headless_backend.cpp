@@ -2,6 +2,7 @@
 
 #include "ui/toolkit/toolkit.h"
 
+#include <algorithm>
 #include <iostream>
 
 namespace qm::ui {
@@ -25,6 +26,16 @@ std::string qualified(const Component& c)
     return c.form().name() + "." + c.name();
 }
 
+// What a list shows: its rows and the first row in view, changed only as the
+// model reports, the way a native list is.
+struct ListView : Peer {
+    std::vector<std::string> rows;
+    int top = 0;
+    int topBeforeUpdate = 0;
+};
+
+ListView* viewOf(const ListBox& list) { return dynamic_cast<ListView*>(list.peer()); }
+
 }  // namespace
 
 HeadlessBackend::HeadlessBackend()
@@ -40,10 +51,78 @@ void HeadlessBackend::fail(const std::string& message)
     }
 }
 
-void HeadlessBackend::attach(Form&) {}
-
-void HeadlessBackend::changed(Component& component, Change what, int)
+void HeadlessBackend::attach(Form& form)
 {
+    shown_.erase(&form);
+    for (Component* c : form.components()) {
+        if (auto* list = dynamic_cast<ListBox*>(c)) {
+            auto view = std::make_unique<ListView>();
+            view->rows = list->items();
+            list->setPeer(std::move(view));
+        }
+    }
+}
+
+std::vector<std::string> HeadlessBackend::shownItems(const ListBox& list) const
+{
+    const ListView* view = viewOf(list);
+    return view != nullptr ? view->rows : std::vector<std::string>{};
+}
+
+void HeadlessBackend::showRows(ListBox& list, Change what, int index)
+{
+    ListView* view = viewOf(list);
+    if (view == nullptr) {
+        return;
+    }
+    auto& rows = view->rows;
+    const int shown = static_cast<int>(rows.size());
+    auto badRow = [&] {
+        fail("list " + qualified(list) + " was told of row " + std::to_string(index) + " while it shows " +
+             std::to_string(shown) + " rows and holds " + std::to_string(list.count()));
+        rows = list.items();
+    };
+    switch (what) {
+    case Change::Items: rows = list.items(); break;
+    case Change::ItemInserted:
+        if (index < 0 || index > shown || index >= list.count()) {
+            badRow();
+        } else {
+            rows.insert(rows.begin() + index, list.item(index));
+        }
+        break;
+    case Change::ItemRemoved:
+        if (index < 0 || index >= shown) {
+            badRow();
+        } else {
+            rows.erase(rows.begin() + index);
+        }
+        break;
+    case Change::ItemText:
+        if (index < 0 || index >= shown || index >= list.count()) {
+            badRow();
+        } else {
+            rows[static_cast<std::size_t>(index)] = list.item(index);
+        }
+        break;
+    case Change::UpdateBegin: view->topBeforeUpdate = view->top; return;
+    case Change::UpdateEnd: view->top = view->topBeforeUpdate; break;
+    default: return;
+    }
+    if (static_cast<int>(rows.size()) != list.count()) {
+        fail("list " + qualified(list) + " shows " + std::to_string(rows.size()) + " rows but holds " +
+             std::to_string(list.count()));
+        rows = list.items();
+    }
+    // Like a native list: the same row number stays on top while there is one.
+    view->top = std::clamp(view->top, 0, std::max(0, list.count() - 1));
+}
+
+void HeadlessBackend::changed(Component& component, Change what, int index)
+{
+    if (auto* list = dynamic_cast<ListBox*>(&component)) {
+        showRows(*list, what, index);
+    }
     if (what == Change::Caption) {
         if (auto* memo = dynamic_cast<Memo*>(&component)) {
             log_.push_back("text " + qualified(component) + ": " + joinLines(memo->lines()));
@@ -81,9 +160,24 @@ Size HeadlessBackend::frameExtent(const Form& form) const
 void HeadlessBackend::showForm(Form& form, bool activate)
 {
     log_.push_back((activate ? "show " : "show without focus ") + form.name());
+    // A window that appears is painted, as a real one is before its show event.
+    if (shown_.insert(&form).second) {
+        form.userPaint();
+    }
 }
 
-void HeadlessBackend::hideForm(Form& form) { log_.push_back("hide " + form.name()); }
+void HeadlessBackend::hideForm(Form& form)
+{
+    shown_.erase(&form);
+    log_.push_back("hide " + form.name());
+}
+
+void HeadlessBackend::paintNow(Control& control)
+{
+    if (control.form().visible()) {
+        log_.push_back("paint " + qualified(control));
+    }
+}
 
 ModalResult HeadlessBackend::showModal(Form& form)
 {
@@ -154,8 +248,21 @@ int HeadlessBackend::itemAtPoint(const ListBox& list, int x, int y) const
     if (x < 0 || y < 0 || x >= list.width() || list.itemHeight() <= 0) {
         return -1;
     }
-    const int index = y / list.itemHeight();
+    const int index = topIndex(list) + y / list.itemHeight();
     return index < list.count() ? index : -1;
+}
+
+int HeadlessBackend::topIndex(const ListBox& list) const
+{
+    const ListView* view = viewOf(list);
+    return view != nullptr ? view->top : 0;
+}
+
+void HeadlessBackend::setTopIndex(ListBox& list, int index)
+{
+    if (ListView* view = viewOf(list)) {
+        view->top = std::clamp(index, 0, std::max(0, list.count() - 1));
+    }
 }
 
 }  // namespace qm::ui

@@ -1,6 +1,8 @@
 // A backend without a screen, for tests: modal shows are answered by a
 // script per form class, file dialogs by a queue, and everything the user
-// would have seen goes to a log.
+// would have seen goes to a log. Like a real backend it keeps its own view
+// of every list, changed only row by row as the model reports, so a change
+// reported at the wrong row shows as a failure.
 #pragma once
 
 #include "ui/toolkit/backend.h"
@@ -10,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <typeindex>
@@ -62,6 +65,9 @@ public:
     const std::vector<std::string>& failures() const { return failures_; }
     std::function<void(const std::string&)> onFailure;
 
+    // The rows a list shows, as its view was told of them.
+    std::vector<std::string> shownItems(const ListBox& list) const;
+
     int modalDepth() const { return modalDepth_; }
     bool quitRequested() const { return quit_; }
 
@@ -78,17 +84,22 @@ public:
                            MessageIcon icon) override;
     std::optional<std::string> executeFileDialog(FileDialog& dialog) override;
     void popup(PopupMenu& menu, Control* at, int x, int y) override;
-    // A headless list is never scrolled.
     int itemAtPoint(const ListBox& list, int x, int y) const override;
+    int topIndex(const ListBox& list) const override;
+    void setTopIndex(ListBox& list, int index) override;
+    // Logged as "paint <form>.<control>" while the form is shown.
+    void paintNow(Control& control) override;
 
 private:
     void fail(const std::string& message);
+    void showRows(ListBox& list, Change what, int index);
 
     std::map<std::type_index, std::function<ModalResult(Form&)>> scripts_;
     std::deque<std::optional<std::string>> files_;
     std::deque<ModalResult> messageAnswers_;
     std::vector<std::string> log_;
     std::vector<std::string> failures_;
+    std::set<const Form*> shown_;
     int modalDepth_ = 0;
     bool quit_ = false;
 };

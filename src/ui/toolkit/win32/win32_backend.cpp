@@ -105,31 +105,53 @@ void Win32Backend::attach(Form& form) { createForm(*this, form); }
 
 int Win32Backend::itemAtPoint(const ListBox& list, int x, int y) const
 {
-    Win32Peer* peer = peerOf(list);
-    if (peer == nullptr) {
-        return -1;
+    WindowPeer* peer = windowPeerOf(list);
+    return peer != nullptr ? listItemAtPoint(*peer, x, y) : -1;
+}
+
+int Win32Backend::topIndex(const ListBox& list) const
+{
+    WindowPeer* peer = windowPeerOf(list);
+    return peer != nullptr ? listTopIndex(*peer) : 0;
+}
+
+void Win32Backend::setTopIndex(ListBox& list, int index)
+{
+    if (WindowPeer* peer = windowPeerOf(list)) {
+        listSetTopIndex(*peer, index);
     }
-    const LRESULT hit = SendMessageA(peer->hwnd, LB_ITEMFROMPOINT, 0, MAKELPARAM(x, y));
-    return HIWORD(hit) == 0 ? static_cast<int>(LOWORD(hit)) : -1;
+}
+
+void Win32Backend::paintNow(Control& control)
+{
+    WindowPeer* peer = windowPeerOf(control);
+    if (peer != nullptr && peer->hwnd == nullptr) {
+        // Drawn by its parent.
+        peer = windowPeerOf(control.parent() != nullptr ? static_cast<Component&>(*control.parent()) : control.form());
+    }
+    if (peer != nullptr) {
+        RedrawWindow(peer->hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    }
 }
 
 void* Win32Backend::handleOf(const Component& component)
 {
-    Win32Peer* peer = peerOf(component);
+    WindowPeer* peer = windowPeerOf(component);
     return peer != nullptr ? peer->hwnd : nullptr;
 }
 
-void Win32Backend::changed(Component& component, Change what, int)
+void Win32Backend::changed(Component& component, Change what, int index)
 {
-    if (what == Change::Menu && dynamic_cast<MenuItem*>(&component) != nullptr) {
+    if (dynamic_cast<MenuItem*>(&component) != nullptr) {
         // Items live in the form's menu bar; popup menus are built afresh each time they are shown.
-        if (Win32Peer* formPeer = peerOf(component.form()); formPeer != nullptr && formPeer->menu != nullptr) {
+        if (auto* formPeer = dynamic_cast<FormPeer*>(peerOf(component.form()));
+            what == Change::Menu && formPeer != nullptr && formPeer->menu != nullptr) {
             rebuildMenuBar(*formPeer);
         }
         return;
     }
     if (Win32Peer* peer = peerOf(component)) {
-        sync(*peer, what);
+        peer->sync(what, index);
     }
 }
 
@@ -152,7 +174,7 @@ Size Win32Backend::screenSize() const
 
 void Win32Backend::showForm(Form& form, bool activate)
 {
-    Win32Peer* peer = peerOf(form);
+    WindowPeer* peer = windowPeerOf(form);
     if (peer == nullptr) {
         return;
     }
@@ -177,14 +199,14 @@ void Win32Backend::showForm(Form& form, bool activate)
 
 void Win32Backend::hideForm(Form& form)
 {
-    if (Win32Peer* peer = peerOf(form)) {
+    if (WindowPeer* peer = windowPeerOf(form)) {
         ShowWindow(peer->hwnd, SW_HIDE);
     }
 }
 
 ModalResult Win32Backend::showModal(Form& form)
 {
-    Win32Peer* peer = peerOf(form);
+    WindowPeer* peer = windowPeerOf(form);
     // Only the owner is disabled: disabling an ancestor of the dialog would
     // disable the dialog too.
     HWND owner = activeOwnWindow();

@@ -35,6 +35,9 @@ public:
     std::optional<std::string> executeFileDialog(FileDialog& dialog) override;
     void popup(PopupMenu& menu, Control* at, int x, int y) override;
     int itemAtPoint(const ListBox& list, int x, int y) const override;
+    int topIndex(const ListBox& list) const override;
+    void setTopIndex(ListBox& list, int index) override;
+    void paintNow(Control& control) override;
 
     // The native window of a form or control (an HWND), for the platform
     // code that needs one (the tray icon's owner) and for tests that drive

@@ -6,14 +6,24 @@ namespace qm::ui::win32 {
 
 namespace {
 
+// A menu item's command id, as long as the item lives.
+class MenuItemPeer : public Win32Peer {
+public:
+    MenuItemPeer(Win32Backend& owningBackend, MenuItem& item)
+        : Win32Peer(owningBackend, item), id(owningBackend.registerMenuItem(item))
+    {
+    }
+    ~MenuItemPeer() override { backend.forgetMenuItem(id); }
+
+    const unsigned id;
+};
+
 unsigned idOf(Win32Backend& backend, MenuItem& item)
 {
-    if (Win32Peer* peer = peerOf(item)) {
+    if (auto* peer = dynamic_cast<MenuItemPeer*>(peerOf(item))) {
         return peer->id;
     }
-    auto peer = std::make_unique<Win32Peer>(backend, item);
-    peer->role = Win32Peer::Role::MenuItem;
-    peer->id = backend.registerMenuItem(item);
+    auto peer = std::make_unique<MenuItemPeer>(backend, item);
     const unsigned id = peer->id;
     item.setPeer(std::move(peer));
     return id;
@@ -46,9 +56,10 @@ HMENU buildMenuBar(Win32Backend& backend, Form& form)
     return bar;
 }
 
-void rebuildMenuBar(Win32Peer& formPeer)
+void rebuildMenuBar(WindowPeer& peer)
 {
-    auto& form = static_cast<Form&>(formPeer.component);
+    auto& formPeer = dynamic_cast<FormPeer&>(peer);
+    auto& form = static_cast<Form&>(formPeer.control());
     HMENU old = formPeer.menu;
     formPeer.menu = form.menu() != nullptr ? buildMenuBar(formPeer.backend, form) : nullptr;
     SetMenu(formPeer.hwnd, formPeer.menu);
@@ -60,13 +71,13 @@ void rebuildMenuBar(Win32Peer& formPeer)
 
 void Win32Backend::popup(PopupMenu& menu, Control* at, int x, int y)
 {
-    Win32Peer* formPeer = peerOf(menu.form());
+    WindowPeer* formPeer = windowPeerOf(menu.form());
     if (formPeer == nullptr) {
         return;
     }
     POINT point{x, y};
-    Win32Peer* atPeer = at != nullptr ? peerOf(*at) : formPeer;
-    ClientToScreen(atPeer != nullptr ? atPeer->hwnd : formPeer->hwnd, &point);
+    WindowPeer* atPeer = at != nullptr ? windowPeerOf(*at) : formPeer;
+    ClientToScreen(atPeer != nullptr && atPeer->hwnd != nullptr ? atPeer->hwnd : formPeer->hwnd, &point);
     HMENU handle = CreatePopupMenu();
     appendItems(*this, handle, menu.items());
     // The owner must be the foreground window or the menu will not close

@@ -1,5 +1,8 @@
-// What the Win32 backend keeps beside each component, and the functions that
-// create native windows for them and bring them in step with the model.
+// What the Win32 backend keeps beside each component. Every control kind has
+// one peer class in peers/ (close kinds share a file): its native window class
+// and styles, how it is created, how the model's changes reach the window and
+// how the window's notifications reach the model. The bases below do what all
+// kinds share.
 #pragma once
 
 #include "ui/toolkit/component.h"
@@ -7,9 +10,8 @@
 
 #include <windows.h>
 
-#include <map>
+#include <memory>
 #include <string>
-#include <vector>
 
 namespace qm::ui {
 
@@ -18,62 +20,185 @@ class Form;
 
 namespace win32 {
 
+// The peer of any component: forms, controls, timers and menu items.
 class Win32Peer : public Peer {
 public:
     Win32Peer(Win32Backend& owner, Component& model) : backend(owner), component(model) {}
-    ~Win32Peer() override;
+    // Brings the native side in step with one change of the model.
+    virtual void sync(Change /*what*/, int /*index*/) {}
 
     Win32Backend& backend;
     Component& component;
+};
+
+// A component with a native window. The window procedures reflect what a
+// window sends its parent (WM_COMMAND, WM_NOTIFY, WM_DRAWITEM, scrolling and
+// colour requests) back to the peer of the child it concerns.
+class WindowPeer : public Win32Peer {
+public:
+    using Win32Peer::Win32Peer;
+    ~WindowPeer() override;
+
     HWND hwnd = nullptr;
-    WNDPROC oldProc = nullptr;      // set for subclassed standard controls
-    HWND frame = nullptr;           // the group box frame of a group or radio group
-    std::vector<HWND> radios;       // the buttons of a radio group
-    HMENU menu = nullptr;           // a form's menu bar
-    HWND tooltip = nullptr;         // a form's tooltip window, for the controls' hints
-    HGDIOBJ picture = nullptr;      // a loaded icon or bitmap of an image
-    bool pictureIsIcon = false;
-    unsigned id = 0;                // menu item or timer id
-    enum class Role { Window, Timer, MenuItem } role = Role::Window;
-    HWND timerOwner = nullptr;
-    bool syncing = false;           // set while the model writes to the window
+    Control& control() const;
+
+    virtual void command(WORD /*code*/) {}
+    virtual LRESULT notify(const NMHDR& /*header*/) { return 0; }
+    virtual void drawItem(const DRAWITEMSTRUCT& /*item*/) {}
+    virtual void scrolled() {}
+    // The brush the control's background takes, or nullptr for the usual one.
+    virtual HBRUSH background(HDC /*dc*/) { return nullptr; }
+    // Where the windows of child controls go.
+    virtual HWND childParent() const { return hwnd; }
+    // Paints what a windowless child (a bevel) shows on this window.
+    virtual void paintOnParent(HDC /*dc*/) {}
+
+    // Set while the model writes to the window, so the notifications that
+    // causes are not taken for the user's doing.
+    bool changingItself() const { return changing_; }
+    class Changing {
+    public:
+        explicit Changing(WindowPeer& peer) : peer_(peer), was_(peer.changing_) { peer.changing_ = true; }
+        ~Changing() { peer_.changing_ = was_; }
+        Changing(const Changing&) = delete;
+        Changing& operator=(const Changing&) = delete;
+
+    private:
+        WindowPeer& peer_;
+        bool was_;
+    };
+
+    // The window's text, changed only when it differs (setting the same text
+    // still makes some controls flicker or notify).
+    void setText(const std::string& text);
+
+private:
+    bool changing_ = false;
+};
+
+// A control's native window: a standard or common control that is
+// subclassed, or a window of ours. Kinds say which class and styles they
+// need, and add what is theirs to creation, changes and messages.
+class ControlPeer : public WindowPeer {
+public:
+    struct NativeClass {
+        const char* className = nullptr;  // nullptr: a control without a window of its own
+        DWORD style = 0;
+        DWORD exStyle = 0;
+    };
+
+    using WindowPeer::WindowPeer;
+    ~ControlPeer() override;
+    virtual NativeClass nativeClass() const = 0;
+    // Creates the window under its parent's and gives it everything the model holds.
+    void create();
+    // What the window shows after creation and after every change; the base
+    // handles bounds, visibility, enabling, font, hint, cursor and caption.
+    void sync(Change what, int index) override;
+    // Messages to a subclassed control before its own procedure sees them;
+    // true when handled, with `result` set.
+    virtual bool message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+
+    WNDPROC oldProc = nullptr;
+
+protected:
+    // Kind-specific steps right after the window exists.
+    virtual void created() {}
+    virtual bool shownAtStart() const;
+
+public:
+    // After the windows of the controls inside this one were made.
+    virtual void childrenCreated() {}
+
+protected:
+    // The changes that create() replays so the new window shows the model.
+    virtual void syncAll();
+    void invalidate() const;
+
+private:
+    HWND parentWindow() const;
+};
+
+// A control made of our own container window (frames, panels, pages): its
+// children's notifications come to it.
+class ContainerPeer : public ControlPeer {
+public:
+    using ControlPeer::ControlPeer;
+    // A command from a child window that has no peer (a radio group's buttons).
+    virtual void commandFromChild(HWND /*child*/, WORD /*code*/) {}
+    // Paints the container: the windowless children on it, then its own extras.
+    void paint(HDC dc);
+
+protected:
+    virtual void paintExtras(HDC /*dc*/) {}
+};
+
+// A form's window: its frame, menu bar and the tooltip window its controls'
+// hints live in.
+class FormPeer : public ContainerPeer {
+public:
+    using ContainerPeer::ContainerPeer;
+    ~FormPeer() override;
+    NativeClass nativeClass() const override;
+    void sync(Change what, int index) override;
+    // The form's own messages (closing, sizing, timers); true when handled.
+    bool formMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+
+    HMENU menu = nullptr;
+    HWND tooltip = nullptr;
 };
 
 Win32Peer* peerOf(const Component& component);
+WindowPeer* windowPeerOf(const Component& component);
 // The peer a window belongs to: our own windows and subclassed controls.
-Win32Peer* peerOfWindow(HWND hwnd);
+WindowPeer* peerOfWindow(HWND hwnd);
+ControlPeer* subclassedPeer(HWND hwnd);
+
+// One function per control kind makes its peer (in the kind's file).
+std::unique_ptr<ControlPeer> makeControlPeer(Win32Backend& backend, Control& control);
+std::unique_ptr<ControlPeer> makeButtonPeer(Win32Backend& backend, Control& control);
+std::unique_ptr<ControlPeer> makeGlyphButtonPeer(Win32Backend& backend, Control& control);
+std::unique_ptr<ControlPeer> makeCheckBoxPeer(Win32Backend& backend, Control& control);
+std::unique_ptr<ControlPeer> makeRadioButtonPeer(Win32Backend& backend, Control& control);
+std::unique_ptr<ControlPeer> makeRadioGroupPeer(Win32Backend& backend, Control& control);
+std::unique_ptr<ControlPeer> makeGroupBoxPeer(Win32Backend& backend, Control& control);
+std::unique_ptr<ControlPeer> makeLabelPeer(Win32Backend& backend, Control& control);
+std::unique_ptr<ControlPeer> makeEditPeer(Win32Backend& backend, Control& control);
+std::unique_ptr<ControlPeer> makeMemoPeer(Win32Backend& backend, Control& control);
+std::unique_ptr<ControlPeer> makeListBoxPeer(Win32Backend& backend, Control& control);
+std::unique_ptr<ControlPeer> makeCheckListBoxPeer(Win32Backend& backend, Control& control);
+std::unique_ptr<ControlPeer> makeTrackBarPeer(Win32Backend& backend, Control& control);
+std::unique_ptr<ControlPeer> makeProgressBarPeer(Win32Backend& backend, Control& control);
+std::unique_ptr<ControlPeer> makeStatusBarPeer(Win32Backend& backend, Control& control);
+std::unique_ptr<ControlPeer> makeImagePeer(Win32Backend& backend, Control& control);
+std::unique_ptr<ControlPeer> makeBevelPeer(Win32Backend& backend, Control& control);
+std::unique_ptr<ControlPeer> makePanelPeer(Win32Backend& backend, Control& control);
+std::unique_ptr<ControlPeer> makePageControlPeer(Win32Backend& backend, Control& control);
+std::unique_ptr<ControlPeer> makeTabSheetPeer(Win32Backend& backend, Control& control);
+
+// The list kinds answer these for the backend.
+int listItemAtPoint(WindowPeer& peer, int x, int y);
+int listTopIndex(WindowPeer& peer);
+void listSetTopIndex(WindowPeer& peer, int index);
 
 HINSTANCE instance();
 void registerClasses();
-
 // Creates the form's window and every component's, parents before children.
 void createForm(Win32Backend& backend, Form& form);
-void sync(Win32Peer& peer, Change what);
-void layoutRadioGroup(Win32Peer& peer);
-// Shows the control's hint as a tooltip (or removes it when the hint is empty).
-void syncHint(Win32Peer& peer);
-void placeTabSheets(Win32Peer& pageControlPeer);
-
 DWORD formStyle(const Form& form);
 DWORD formExStyle(const Form& form);
 
 HMENU buildMenuBar(Win32Backend& backend, Form& form);
-void rebuildMenuBar(Win32Peer& formPeer);
+void rebuildMenuBar(WindowPeer& formPeer);
 
 // Window procedures.
 LRESULT CALLBACK containerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 LRESULT CALLBACK controlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
-// Owner drawing of check lists and images.
-void drawCheckListItem(Win32Peer& peer, const DRAWITEMSTRUCT& item);
-void drawImage(Win32Peer& peer, const DRAWITEMSTRUCT& item);
-int checkBoxWidth(int itemHeight);
-
 std::string windowText(HWND hwnd);
 
 constexpr const char* kFormClass = "QuellmarchForm";
 constexpr const char* kContainerClass = "QuellmarchContainer";
-constexpr const char* kPeerProperty = "QuellmarchPeer";
 
 }  // namespace win32
 }  // namespace qm::ui

@@ -1,0 +1,63 @@
+// A multi-line text: an edit control whose wrapping, scroll bars and border
+// are fixed when it is made.
+#include "ui/toolkit/text_controls.h"
+#include "ui/toolkit/win32/win32_peer.h"
+
+namespace qm::ui::win32 {
+
+namespace {
+
+class MemoPeer : public ControlPeer {
+public:
+    using ControlPeer::ControlPeer;
+    Memo& memo() const { return static_cast<Memo&>(control()); }
+
+    NativeClass nativeClass() const override
+    {
+        const Memo& m = memo();
+        DWORD style = ES_MULTILINE | ES_AUTOVSCROLL | WS_TABSTOP;
+        style |= m.readOnly() ? ES_READONLY : ES_WANTRETURN;
+        if (!m.wordWrap()) {
+            style |= ES_AUTOHSCROLL;
+        }
+        if (m.scrollBars() == ScrollBars::Vertical || m.scrollBars() == ScrollBars::Both) {
+            style |= WS_VSCROLL;
+        }
+        if (m.scrollBars() == ScrollBars::Horizontal || m.scrollBars() == ScrollBars::Both) {
+            style |= WS_HSCROLL;
+        }
+        return {"EDIT", style, DWORD(m.bordered() ? WS_EX_CLIENTEDGE : 0)};
+    }
+    void command(WORD code) override
+    {
+        if (code == EN_CHANGE) {
+            memo().userSetText(windowText(hwnd));
+        }
+    }
+    void sync(Change what, int index) override
+    {
+        switch (what) {
+        case Change::Caption: setText(memo().text()); break;
+        case Change::ReadOnly: SendMessageA(hwnd, EM_SETREADONLY, memo().readOnly(), 0); break;
+        case Change::Style: invalidate(); break;
+        default: ControlPeer::sync(what, index); break;
+        }
+    }
+    HBRUSH background(HDC dc) override
+    {
+        if (!memo().parentColor()) {
+            return nullptr;
+        }
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        return GetSysColorBrush(COLOR_BTNFACE);
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<ControlPeer> makeMemoPeer(Win32Backend& backend, Control& control)
+{
+    return std::make_unique<MemoPeer>(backend, control);
+}
+
+}  // namespace qm::ui::win32

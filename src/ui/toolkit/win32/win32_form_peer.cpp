@@ -1,0 +1,220 @@
+// A form's window, and the creation of a form with all its components.
+#include "ui/toolkit/toolkit.h"
+#include "ui/toolkit/win32/win32_peer.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+
+namespace qm::ui::win32 {
+
+namespace {
+
+// A timer's peer: a Windows timer of the form's window.
+class TimerPeer : public Win32Peer {
+public:
+    TimerPeer(Win32Backend& owningBackend, Timer& timer, HWND owner)
+        : Win32Peer(owningBackend, timer), id_(owningBackend.registerTimer(timer)), owner_(owner)
+    {
+        sync(Change::Timer, -1);
+    }
+    ~TimerPeer() override
+    {
+        if (IsWindow(owner_)) {
+            KillTimer(owner_, id_);
+        }
+        backend.forgetTimer(id_);
+    }
+    void sync(Change what, int) override
+    {
+        if (what != Change::Timer) {
+            return;
+        }
+        const auto& timer = static_cast<const Timer&>(component);
+        KillTimer(owner_, id_);
+        if (timer.enabled() && timer.interval() > 0) {
+            SetTimer(owner_, id_, static_cast<UINT>(timer.interval()), nullptr);
+        }
+    }
+
+private:
+    unsigned id_;
+    HWND owner_;
+};
+
+void createChildren(Win32Backend& backend, Form& form, Control* parent)
+{
+    for (Control* child : form.childrenOf(parent)) {
+        std::unique_ptr<ControlPeer> owned = makeControlPeer(backend, *child);
+        ControlPeer& peer = *owned;
+        child->setPeer(std::move(owned));
+        peer.create();
+        createChildren(backend, form, child);
+        peer.childrenCreated();
+    }
+}
+
+}  // namespace
+
+DWORD formStyle(const Form& form)
+{
+    const BorderIcons& icons = form.borderIcons();
+    DWORD style = WS_CLIPCHILDREN;
+    switch (form.borderStyle()) {
+    case BorderStyle::None: return style | WS_POPUP;
+    case BorderStyle::Sizeable: style |= WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME; break;
+    case BorderStyle::SizeToolWindow: style |= WS_POPUP | WS_CAPTION | WS_THICKFRAME; break;
+    case BorderStyle::Dialog: style |= WS_POPUP | WS_CAPTION | DS_MODALFRAME; break;
+    case BorderStyle::ToolWindow: style |= WS_POPUP | WS_CAPTION; break;
+    }
+    if (icons.systemMenu) {
+        style |= WS_SYSMENU;
+        if (icons.minimize && form.borderStyle() == BorderStyle::Sizeable) {
+            style |= WS_MINIMIZEBOX;
+        }
+        if (icons.maximize && form.borderStyle() == BorderStyle::Sizeable) {
+            style |= WS_MAXIMIZEBOX;
+        }
+    }
+    return style;
+}
+
+DWORD formExStyle(const Form& form)
+{
+    DWORD ex = WS_EX_CONTROLPARENT;
+    if (form.borderStyle() == BorderStyle::Dialog) {
+        ex |= WS_EX_DLGMODALFRAME;
+    }
+    if (form.borderStyle() == BorderStyle::ToolWindow || form.borderStyle() == BorderStyle::SizeToolWindow) {
+        ex |= WS_EX_TOOLWINDOW;
+    }
+    if (form.stayOnTop()) {
+        ex |= WS_EX_TOPMOST;
+    }
+    return ex;
+}
+
+FormPeer::~FormPeer()
+{
+    if (menu != nullptr && hwnd != nullptr && IsWindow(hwnd)) {
+        SetMenu(hwnd, nullptr);
+    }
+    if (menu != nullptr) {
+        DestroyMenu(menu);
+    }
+}
+
+ControlPeer::NativeClass FormPeer::nativeClass() const
+{
+    const auto& form = static_cast<const Form&>(control());
+    return {kFormClass, formStyle(form), formExStyle(form)};
+}
+
+void FormPeer::sync(Change what, int)
+{
+    auto& form = static_cast<Form&>(control());
+    switch (what) {
+    case Change::Caption: setText(form.caption()); break;
+    case Change::Bounds: {
+        RECT now;
+        GetWindowRect(hwnd, &now);
+        if (now.left != form.left() || now.top != form.top() || now.right - now.left != form.width() ||
+            now.bottom - now.top != form.height()) {
+            SetWindowPos(hwnd, nullptr, form.left(), form.top(), form.width(), form.height(),
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        break;
+    }
+    case Change::Enabled: EnableWindow(hwnd, form.enabled()); break;
+    case Change::Style:
+        // A frame can change on a live window, unlike a control's styles.
+        SetWindowLongPtrA(hwnd, GWL_STYLE,
+                          static_cast<LONG_PTR>(formStyle(form) | (IsWindowVisible(hwnd) ? WS_VISIBLE : 0)));
+        SetWindowLongPtrA(hwnd, GWL_EXSTYLE, static_cast<LONG_PTR>(formExStyle(form)));
+        SetWindowPos(hwnd, form.stayOnTop() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        break;
+    case Change::Menu: rebuildMenuBar(*this); break;
+    default: break;
+    }
+}
+
+bool FormPeer::formMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
+{
+    auto& form = static_cast<Form&>(control());
+    result = 0;
+    switch (msg) {
+    case WM_CLOSE: form.close(); return true;
+    case WM_SIZE:
+        if (wp != SIZE_MINIMIZED) {
+            RECT outer;
+            RECT client;
+            GetWindowRect(hwnd, &outer);
+            GetClientRect(hwnd, &client);
+            const int w = outer.right - outer.left;
+            const int h = outer.bottom - outer.top;
+            if (w != form.width() || h != form.height() || client.right != form.clientWidth() ||
+                client.bottom != form.clientHeight()) {
+                form.userResized(w, h, client.right, client.bottom);
+            }
+            // The layout handler has just moved the controls; a group frame
+            // that shrank repaints its old area over controls that were
+            // already drawn there, so everything is redrawn in z-order once.
+            RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        }
+        return true;
+    case WM_MOVE: {
+        RECT outer;
+        GetWindowRect(hwnd, &outer);
+        if (!IsIconic(hwnd) && (outer.left != form.left() || outer.top != form.top())) {
+            form.userMoved(outer.left, outer.top);
+        }
+        return true;
+    }
+    case WM_GETMINMAXINFO: {
+        auto* info = reinterpret_cast<MINMAXINFO*>(lp);
+        if (form.minimumSize().width > 0) {
+            info->ptMinTrackSize.x = form.minimumSize().width;
+        }
+        if (form.minimumSize().height > 0) {
+            info->ptMinTrackSize.y = form.minimumSize().height;
+        }
+        return true;
+    }
+    case WM_TIMER:
+        if (Timer* timer = backend.timer(static_cast<unsigned>(wp))) {
+            timer->tick();
+        }
+        return true;
+    default: return false;
+    }
+}
+
+void createForm(Win32Backend& backend, Form& form)
+{
+    registerClasses();
+    auto owned = std::make_unique<FormPeer>(backend, form);
+    FormPeer& peer = *owned;
+    form.setPeer(std::move(owned));
+    peer.menu = form.menu() != nullptr ? buildMenuBar(backend, form) : nullptr;
+    const ControlPeer::NativeClass native = peer.nativeClass();
+    peer.hwnd = CreateWindowExA(native.exStyle, native.className, form.caption().c_str(), native.style, form.left(),
+                                form.top(), form.width(), form.height(), nullptr, peer.menu, instance(),
+                                static_cast<WindowPeer*>(&peer));
+    if (peer.hwnd == nullptr) {
+        throw std::runtime_error("cannot create the window " + form.name());
+    }
+    if (!form.enabled()) {
+        EnableWindow(peer.hwnd, FALSE);
+    }
+    peer.tooltip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, peer.hwnd, nullptr, instance(), nullptr);
+    createChildren(backend, form, nullptr);
+    for (Component* c : form.components()) {
+        if (auto* timer = dynamic_cast<Timer*>(c)) {
+            timer->setPeer(std::make_unique<TimerPeer>(backend, *timer, peer.hwnd));
+        }
+    }
+}
+
+}  // namespace qm::ui::win32
