@@ -40,7 +40,9 @@ void CheckPeelTag(const std::string& original) {
 
 // Any text: peeling ends after at most one tag per two characters, and the
 // conversions and parsers take it.
-void CheckAnyText(const std::string& text, int width) {
+void CheckAnyText(FuzzedDataProvider& data) {
+  const int width = data.ConsumeIntegralInRange<int>(-20, 200);
+  const std::string text = data.ConsumeRemainingBytesAsString();
   CheckPeelTag(text);
   std::string rest = text;
   std::string keyword;
@@ -131,16 +133,5 @@ void CheckDialogFields(FuzzedDataProvider& data) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
   using namespace qm::fuzz;
-  if (size == 0) return 0;
-  FuzzedDataProvider data(bytes + 1, size - 1);
-  switch (bytes[0] % 3) {
-    case 0: {
-      const int width = data.ConsumeIntegralInRange<int>(-20, 200);
-      CheckAnyText(data.ConsumeRemainingBytesAsString(), width);
-      break;
-    }
-    case 1: CheckRoundTrip(data); break;
-    default: CheckDialogFields(data); break;
-  }
-  return 0;
+  return RunPickedCheck(bytes, size, {CheckAnyText, CheckRoundTrip, CheckDialogFields});
 }

@@ -1,10 +1,14 @@
 #pragma once
 
-// What the fuzz targets share: a property check that stops the run with the
-// values involved, and the rule of where a display text gives its stored text
-// back.
+// What the fuzz targets share: the choice of a check by the input's first
+// byte, a property check that stops the run with the values involved, and the
+// rule of where a display text gives its stored text back.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -37,6 +41,16 @@ inline std::string Shown(std::string_view text) {
   do {                                                                    \
     if (!(condition)) ::qm::fuzz::Fail(#condition, std::string(detail)); \
   } while (0)
+
+// Runs the check that the input's first byte picks on the rest of the input,
+// so that one target covers several ways in and seeds say which they take.
+using Check = void (*)(FuzzedDataProvider&);
+inline int RunPickedCheck(const std::uint8_t* bytes, std::size_t size, std::initializer_list<Check> checks) {
+  if (size == 0) return 0;
+  FuzzedDataProvider data(bytes + 1, size - 1);
+  checks.begin()[bytes[0] % checks.size()](data);
+  return 0;
+}
 
 // Whether DisplayToStored(StoredToDisplay(x)) gives back the main part `main`
 // of an entry (its text without tags). The display puts the file name padded

@@ -51,6 +51,8 @@ void CheckAnyRow(const std::string& row) {
   (void)DisplayToStored(name);
 }
 
+void CheckAnyRowText(FuzzedDataProvider& data) { CheckAnyRow(data.ConsumeRemainingBytesAsString()); }
+
 void CheckBuiltRows(FuzzedDataProvider& data) {
   const ProcessId pid = data.ConsumeIntegral<ProcessId>();
   const std::string title = data.ConsumeRandomLengthString(109);
@@ -96,12 +98,5 @@ void CheckRowList(FuzzedDataProvider& data) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
   using namespace qm::fuzz;
-  if (size == 0) return 0;
-  FuzzedDataProvider data(bytes + 1, size - 1);
-  switch (bytes[0] % 3) {
-    case 0: CheckAnyRow(data.ConsumeRemainingBytesAsString()); break;
-    case 1: CheckBuiltRows(data); break;
-    default: CheckRowList(data); break;
-  }
-  return 0;
+  return RunPickedCheck(bytes, size, {CheckAnyRowText, CheckBuiltRows, CheckRowList});
 }

@@ -8,12 +8,11 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
-#include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "config/config_data.h"
+#include "config/config_test_support.h"
 #include "config/entry_grammar.h"
 #include "config/ini_file.h"
 #include "config/memory_entry_list.h"
@@ -21,20 +20,6 @@
 
 namespace qm::fuzz {
 namespace {
-
-class MapStore : public TextFileStore {
- public:
-  std::optional<std::string> ReadWholeFile(const std::string& path) override {
-    const auto found = files.find(path);
-    if (found == files.end()) return std::nullopt;
-    return found->second;
-  }
-  bool ReplaceFile(const std::string& path, const std::string& contents) override {
-    files[path] = contents;
-    return true;
-  }
-  std::map<std::string, std::string> files;
-};
 
 struct Entry {
   std::string stored;
@@ -80,7 +65,7 @@ std::vector<Entry> EntriesOf(const EntryList& list) {
 // A document in memory with its two lists, saved and loaded through a map of
 // files.
 struct Workspace {
-  MapStore store;
+  test::MemoryFileStore store;
   MemoryEntryList run;
   MemoryEntryList terminate;
   TConfigData config{run, terminate, store};
@@ -220,32 +205,34 @@ void CheckSaveAndLoad(Workspace& w, const Document& saved, const Document& expec
   QM_FUZZ_EXPECT(w.Save(path) == text, "a second save changed the file:\n" + Shown(text));
 }
 
+// The input is a file: it loads, and what loaded saves and loads back, over
+// the file itself and into a new one.
+void CheckFile(FuzzedDataProvider& data) {
+  Workspace w;
+  w.store.files["input.qmf"] = data.ConsumeRemainingBytesAsString();
+  const Document loaded = w.Load("input.qmf");
+  CheckSaveAndLoad(w, loaded, loaded, "input.qmf");
+  CheckSaveAndLoad(w, loaded, loaded, "new.qmf");
+  ExpectOnlyOwnLines(w.store.files["new.qmf"], loaded);
+}
+
+// The input is values a user set, saved into a new file and over the rest of
+// the input as an existing file.
+void CheckValuesSet(FuzzedDataProvider& data) {
+  Workspace w;
+  const Document set = DocumentFrom(data);
+  const Document expected = ExpectedAfterSave(set);
+  CheckSaveAndLoad(w, set, expected, "new.qmf");
+  ExpectOnlyOwnLines(w.store.files["new.qmf"], expected);
+  w.store.files["old.qmf"] = data.ConsumeRemainingBytesAsString();
+  CheckSaveAndLoad(w, set, expected, "old.qmf");
+}
+
 }  // namespace
 }  // namespace qm::fuzz
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
   using namespace qm::fuzz;
-  if (size == 0) return 0;
-  Workspace w;
-  if (bytes[0] % 2 == 0) {
-    // The input is a file: it loads, and what loaded saves and loads back,
-    // over the file itself and into a new one.
-    const std::string file(reinterpret_cast<const char*>(bytes) + 1, size - 1);
-    w.store.files["input.qmf"] = file;
-    const Document loaded = w.Load("input.qmf");
-    CheckSaveAndLoad(w, loaded, loaded, "input.qmf");
-    CheckSaveAndLoad(w, loaded, loaded, "new.qmf");
-    ExpectOnlyOwnLines(w.store.files["new.qmf"], loaded);
-  } else {
-    // The input is values a user set, saved into a new file and over the
-    // rest of the input as an existing file.
-    FuzzedDataProvider data(bytes + 1, size - 1);
-    const Document set = DocumentFrom(data);
-    const Document expected = ExpectedAfterSave(set);
-    CheckSaveAndLoad(w, set, expected, "new.qmf");
-    ExpectOnlyOwnLines(w.store.files["new.qmf"], expected);
-    w.store.files["old.qmf"] = data.ConsumeRemainingBytesAsString();
-    CheckSaveAndLoad(w, set, expected, "old.qmf");
-  }
-  return 0;
+  return RunPickedCheck(bytes, size, {CheckFile, CheckValuesSet});
 }
+
