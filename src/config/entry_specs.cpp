@@ -109,8 +109,8 @@ TerminationMode TerminationModeOf(const ProcessSpec& spec) {
 
 ProgramEntryFields SplitProgramEntry(std::string_view stored) {
   const ProgramSpec spec = ParseProgramEntry(stored);
-  return ProgramEntryFields{WithoutTags(stored), spec.Arguments,         spec.Directory,
-                            spec.SkipIfRunning, spec.Remark, StartModeOf(spec.ShowCommand)};
+  return ProgramEntryFields{WithoutTags(stored), spec.Arguments, spec.Directory, spec.SkipIfRunning, spec.Remark,
+                            StartModeOf(spec.ShowCommand)};
 }
 
 ProcessEntryFields SplitProcessEntry(std::string_view stored) {
