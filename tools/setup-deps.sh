@@ -4,11 +4,12 @@
 # something is missing, so an equipped machine pays a fraction of a second.
 set -euo pipefail
 
-# Compilers, the two MinGW-w64 cross toolchains, the unit-test and benchmark
-# libraries, the X tools the Wine tests drive and photograph, chmcmd and
-# Python for the help file, and zip for the release package.
+# Compilers (clang with its libFuzzer runtime for the fuzz targets), the two
+# MinGW-w64 cross toolchains, the unit-test and benchmark libraries, the X
+# tools the Wine tests drive and photograph, chmcmd and Python for the help
+# file, and zip for the release package.
 packages=(
-  cmake ninja-build g++
+  cmake ninja-build g++ clang libclang-rt-14-dev
   googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-i686 g++-mingw-w64-x86-64
   binutils-mingw-w64-i686 binutils-mingw-w64-x86-64

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs every test of Quellmarch, from a fresh Debian machine or clone:
-# packages, host unit tests, the same under the sanitizers, both Windows
-# builds (each with its compiled help file), the Windows 2000 import check,
-# the release package and its check, and the Wine end-to-end tests.
+# packages, host unit tests, the same under the sanitizers, a short run of
+# each fuzz target, both Windows builds (each with its compiled help file),
+# the Windows 2000 import check, the release package and its check, and the
+# Wine end-to-end tests.
 # It goes on past a failing stage, so that one run reports everything, and
 # ends with one line counting every ctest test: `tests: N passed, N failed`.
 # Exit status is non-zero if any test, build or check failed.
@@ -85,6 +86,9 @@ stage "packages" "$root/tools/setup-deps.sh" || { skip "everything else" "packag
 if (( ${#failed_stages[@]} == 0 )); then
   build_and_test host
   build_and_test host-asan
+  # Each fuzz target is one ctest test that fuzzes for 20 seconds;
+  # tools/fuzz.sh runs them longer.
+  build_and_test fuzz
 
   stage "import checker" "$root/tools/test-check-imports.sh"
   if stage "win32 build" configure_and_build win32; then

@@ -137,16 +137,11 @@ bool TConfigData::WriteEntryList(IniFile& ini, const EntryList& list, std::strin
   while (ini.HasSection(section)) ini.EraseSection(section);
   for (std::size_t i = 0; i < list.Count(); ++i) {
     const char* flag = list.Checked(i) ? "1" : "0";
+    // "1 " alone would read back as "1", too short for an entry, and end
+    // the list there; a blank as the stored text is written quoted and reads
+    // back as the empty entry.
     const std::string stored = list.StoredText(i);
-    std::string value;
-    if (Trim(stored).empty()) {
-      // "1 " would read back trimmed to "1", which is too short for an entry
-      // and would end the list, losing every entry after this one. The quotes
-      // keep a blank as the stored text, which reads back as empty.
-      value = std::string("\"") + flag + "  \"";
-    } else {
-      value = std::string(flag) + " " + stored;
-    }
+    const std::string value = flag + std::string(" ") + (Trim(stored).empty() ? std::string(" ") : stored);
     ini.WriteString(section, std::to_string(i), value);
   }
   return true;

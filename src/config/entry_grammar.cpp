@@ -44,6 +44,15 @@ bool PeelTag(std::string& text, std::string& keyword, std::string& value) {
   return true;
 }
 
+std::string WithoutTags(std::string_view text) {
+  std::string rest(text);
+  std::string keyword;
+  std::string value;
+  while (PeelTag(rest, keyword, value)) {
+  }
+  return rest;
+}
+
 std::string RenderTag(std::string_view keyword, std::string_view value) {
   std::string tag = " {";
   tag += keyword;

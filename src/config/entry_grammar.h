@@ -27,6 +27,9 @@ std::string Trim(std::string_view text);
 // value empty, when the text does not end in a tag.
 bool PeelTag(std::string& text, std::string& keyword, std::string& value);
 
+// The text with every tag peeled off, not trimmed.
+std::string WithoutTags(std::string_view text);
+
 // " {keyword}" for an empty value, else " {keyword value}".
 std::string RenderTag(std::string_view keyword, std::string_view value);
 

@@ -9,14 +9,7 @@ namespace {
 // Column 15 on: the part of a snapshot row laid out like a display text.
 constexpr std::size_t kRowNameColumn = 14;
 
-std::string MainOfDisplay(std::string_view display) {
-  std::string rest(display);
-  std::string keyword;
-  std::string value;
-  while (PeelTag(rest, keyword, value)) {
-  }
-  return Trim(rest);
-}
+std::string MainOfDisplay(std::string_view display) { return Trim(WithoutTags(display)); }
 
 }  // namespace
 

@@ -90,4 +90,32 @@ std::string ComposeProcessEntry(const ProcessEntryFields& fields) {
   return stored;
 }
 
+namespace {
+
+StartMode StartModeOf(int showCommand) {
+  if (showCommand == kShowMinimized) return StartMode::Minimized;
+  if (showCommand == kShowMaximized) return StartMode::Maximized;
+  return StartMode::Normal;
+}
+
+TerminationMode TerminationModeOf(const ProcessSpec& spec) {
+  if (spec.Learn) return TerminationMode::Learn;
+  if (spec.Harsh) return TerminationMode::Harsh;
+  if (spec.Polite) return TerminationMode::Polite;
+  return TerminationMode::Normal;
+}
+
+}  // namespace
+
+ProgramEntryFields SplitProgramEntry(std::string_view stored) {
+  const ProgramSpec spec = ParseProgramEntry(stored);
+  return ProgramEntryFields{WithoutTags(stored), spec.Arguments, spec.Directory, spec.SkipIfRunning, spec.Remark,
+                            StartModeOf(spec.ShowCommand)};
+}
+
+ProcessEntryFields SplitProcessEntry(std::string_view stored) {
+  const ProcessSpec spec = ParseProcessEntry(stored);
+  return ProcessEntryFields{spec.Pattern, TerminationModeOf(spec), spec.Remark};
+}
+
 }  // namespace qm

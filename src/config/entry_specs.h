@@ -50,6 +50,8 @@ struct ProgramEntryFields {
   std::string SkipIfRunning;
   std::string Remark;
   StartMode Start = StartMode::Normal;
+
+  bool operator==(const ProgramEntryFields&) const = default;
 };
 
 // The fields of the process entry dialog, as typed.
@@ -57,11 +59,20 @@ struct ProcessEntryFields {
   std::string Pattern;
   TerminationMode Mode = TerminationMode::Normal;
   std::string Remark;
+
+  bool operator==(const ProcessEntryFields&) const = default;
 };
 
 // Braces typed into any field become "?". The program fields are taken as
 // typed; the pattern is trimmed.
 std::string ComposeProgramEntry(const ProgramEntryFields& fields);
 std::string ComposeProcessEntry(const ProcessEntryFields& fields);
+
+// The fields an entry dialog shows for a stored text; composing them gives
+// that text back for every text the dialog composed. The program field is the
+// main part as it stands (the dialog did not trim it); the mode is the one the
+// terminator obeys when several are set.
+ProgramEntryFields SplitProgramEntry(std::string_view stored);
+ProcessEntryFields SplitProcessEntry(std::string_view stored);
 
 }  // namespace qm

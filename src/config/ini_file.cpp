@@ -36,11 +36,18 @@ std::string WithoutLineBreaks(std::string_view text) {
   return result;
 }
 
-std::string Unquote(std::string value) {
-  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
-    return value.substr(1, value.size() - 2);
-  }
-  return value;
+bool IsQuoted(std::string_view value) {
+  return value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
+}
+
+std::string Unquote(std::string value) { return IsQuoted(value) ? value.substr(1, value.size() - 2) : value; }
+
+// The value as it must stand in its line to read back unchanged: the reader
+// trims blanks and control characters and takes off one pair of quotes, so a
+// value that has either at its ends is written inside double quotes.
+std::string AsWritten(std::string value) {
+  if (value.empty() || (Trim(value).size() == value.size() && !IsQuoted(value))) return value;
+  return '"' + value + '"';
 }
 
 }  // namespace
@@ -129,7 +136,7 @@ bool IniFile::HasSection(std::string_view section) const { return FindSection(se
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
   Section& target = FindOrAddSection(section);
   const std::string cleanKey = WithoutLineBreaks(key);
-  const std::string cleanValue = WithoutLineBreaks(value);
+  const std::string cleanValue = AsWritten(WithoutLineBreaks(value));
   const auto& keys = KeyIndex(target);
   const auto existing = keys.find(Fold(cleanKey));
   if (existing != keys.end()) {

@@ -34,6 +34,8 @@ class IniFile {
   bool HasSection(std::string_view section) const;
 
   // Line breaks in names or value become blanks: they would split the line.
+  // A value that would lose blanks, control characters or quotes at its ends
+  // when read is written in double quotes, so it reads back as given.
   void WriteString(std::string_view section, std::string_view key, std::string_view value);
   // Removes the header and every line of the first section of that name.
   void EraseSection(std::string_view section);

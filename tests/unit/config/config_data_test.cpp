@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "config/app_error.h"
 #include "config/entry_grammar.h"
 #include "config/memory_entry_list.h"
@@ -185,6 +188,21 @@ TEST_F(ConfigDataTest, AnEmptyStoredTextCostsNoEntries) {
   ASSERT_EQ(terminate.Count(), 2u);
   EXPECT_EQ(terminate.StoredText(1), "c.exe");
   EXPECT_EQ(Save(), saved);
+}
+
+TEST_F(ConfigDataTest, ValuesKeptByQuotesSurviveSaveAndLoad) {
+  // Quotes let a file hold blanks, control characters or quotes at the ends
+  // of a value; what loaded from such a file must save and load back alike.
+  Load(CrLf({"[Icons]", "On_Tooltip=\"\"quoted\"\"", "Off_Tooltip=\" padded \"", "Alternate_On_Icon=\"\b\"",
+             "[Run_Programs]", "0=\"1 trailing \"", "1=\"0 \"x\"\"", "[Terminate_Processes]", "0=\"1 a\t\""}));
+  const std::string settings = SettingsOf(config);
+  ASSERT_EQ(settings, "1000 200 0 0 0 0 0 [\b][][\"quoted\"][ padded ]");
+  const std::vector<std::string> stored = {run.StoredText(0), run.StoredText(1), terminate.StoredText(0)};
+  ASSERT_EQ(stored, (std::vector<std::string>{"trailing ", "\"x\"", "a\t"}));
+  Save();
+  Load(files.files["c.qmf"]);
+  EXPECT_EQ(SettingsOf(config), settings);
+  EXPECT_EQ((std::vector<std::string>{run.StoredText(0), run.StoredText(1), terminate.StoredText(0)}), stored);
 }
 
 TEST_F(ConfigDataTest, LongNamesWithBlanksSurviveSaveAndLoad) {

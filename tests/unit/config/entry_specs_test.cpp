@@ -40,5 +40,14 @@ TEST(ComposeEntries, ReplaceBracesAndAppendNonEmptyFieldsInOrder) {
   EXPECT_EQ(ComposeProcessEntry({"x", TerminationMode::Normal, ""}), "x");
 }
 
+TEST(SplitEntries, GiveTheDialogFieldsBack) {
+  EXPECT_EQ(SplitProgramEntry(" C:\\a?1?.exe  {arg -x ?y?} {nop *\\a.exe} {rem note} {max}"),
+            (ProgramEntryFields{" C:\\a?1?.exe ", "-x ?y?", "", "*\\a.exe", "note", StartMode::Maximized}));
+  EXPECT_EQ(SplitProgramEntry(" {dir  D } {min} {max}"), (ProgramEntryFields{"", "", " D ", "", "", StartMode::Minimized}));
+  EXPECT_EQ(SplitProcessEntry(" *\\b.exe {polite} {rem r} {harsh} {learn}"),
+            (ProcessEntryFields{"*\\b.exe", TerminationMode::Learn, "r"}));
+  EXPECT_EQ(SplitProcessEntry("x {harsh} {polite}").Mode, TerminationMode::Harsh);
+}
+
 }  // namespace
 }  // namespace qm

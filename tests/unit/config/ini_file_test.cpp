@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace qm {
 namespace {
 
@@ -110,6 +113,18 @@ TEST(IniFile, AcceptsEveryLineEndAndAByteOrderMark) {
   IniFile marked = IniFile::Parse("\xEF\xBB\xBF[s]\nk=1\n");
   marked.WriteString("s", "k", "2");
   EXPECT_EQ(marked.ToText(), "\xEF\xBB\xBF[s]\r\nk=2\r\n");
+}
+
+TEST(IniFile, EveryWrittenValueReadsBackAsGiven) {
+  // The reader trims and unquotes; the writer quotes what that would change.
+  const std::vector<std::string> values = {"plain",   "a \"b\"", "\"",      "\"x",        " lead",
+                                           "trail ",  "\x08",    "tab\t",   "\"q\"",     "'q'",
+                                           "\"\"twice\"\"", "'mixed\"", std::string("nul\0", 4)};
+  for (const std::string& value : values) {
+    IniFile ini;
+    ini.WriteString("s", "k", value);
+    EXPECT_EQ(IniFile::Parse(ini.ToText()).ReadString("s", "k", "default"), value) << ini.ToText();
+  }
 }
 
 TEST(IniFile, LineBreaksInWrittenTextCannotSplitTheLine) {
