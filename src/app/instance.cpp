@@ -46,6 +46,8 @@ Instance::Instance(AppEnvironment environment)
       formMain(MakeTrayServices(*this)),
       runEntries(env.platform.registry, app, env.exeName,
                  [this] { return preregistry.showModal() == ui::ModalResult::Ok; }),
+      help(env.platform.help, [this] { return ExeDir; },
+           [this](const ui::Form& form) { return env.windowHandle ? env.windowHandle(form) : WindowHandle{0}; }),
       store(env.platform.files),
       snapshot(env.platform.processes, env.platform.windows) {}
 
@@ -66,6 +68,10 @@ void Instance::WireWindows() {
   h.Shutdown = [this] { formMain.Shutdown1Click(); };
   h.AddRunEntry = [this](const std::string& file) { return runEntries.AddRunEntry(file); };
   h.RemoveRunEntry = [this](const std::string& file) { return runEntries.RemoveRunEntry(file); };
+  h.HelpMe = [this] { help.DefaultTopic(options); };
+  h.HelpGettingStarted = [this] { help.Context(options, HelpContext::GettingStarted); };
+  // The tray's Help is the Options window's, owned by it even while it is hidden.
+  formMain.HelpMe = [this] { options.hooks.HelpMe(); };
   options.SetDefaultIcons(formMain.DefaultOnIcon, formMain.DefaultOffIcon);
 }
 

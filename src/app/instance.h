@@ -6,6 +6,7 @@
 
 #include "app/files_text_store.h"
 #include "app/global_settings.h"
+#include "app/help_requests.h"
 #include "app/run_entries.h"
 #include "app/tray_controller.h"
 #include "app/tray_icon_source.h"
@@ -89,6 +90,7 @@ class Instance {
   std::string ExeDir;
   bool LastFileAutoLoaded = false;
 
+  HelpRequests help;
   FilesTextStore store;
   std::unique_ptr<TConfigData> config;
   ProcessSnapshot snapshot;

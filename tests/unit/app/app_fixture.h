@@ -68,7 +68,7 @@ class AppTest : public ::testing::Test {
 
   Instance& Make(const std::string& argument = {}) {
     const std::string commandLine = std::string("\"") + kExe + "\"" + (argument.empty() ? "" : " " + argument);
-    instance = std::make_unique<Instance>(AppEnvironment{machine.platform(), backend, icons, commandLine, kExe, {}, {}, {}, {}});
+    instance = std::make_unique<Instance>(AppEnvironment{machine.platform(), backend, icons, commandLine, kExe, windowHandle, {}, {}, {}});
     return *instance;
   }
   bool Start(const std::string& argument = {}) { return Make(argument).Start(); }
@@ -94,6 +94,8 @@ class AppTest : public ::testing::Test {
   // What the attention window said last.
   std::string AttentionText() const { return instance->attention.Memo1.text(); }
 
+  // Native window handles the instance sees; none unless a test gives them.
+  std::function<WindowHandle(const ui::Form&)> windowHandle;
   sim::SimMachine machine;
   ui::HeadlessBackend backend;
   FakeIcons icons;
