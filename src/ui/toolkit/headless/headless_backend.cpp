@@ -38,6 +38,24 @@ ListView* viewOf(const ListBox& list) { return dynamic_cast<ListView*>(list.peer
 
 }  // namespace
 
+// What a timer's view keeps: the loop time since the timer last started or
+// ticked. It leaves the backend's list with its timer.
+struct TimerView : Peer {
+    TimerView(HeadlessBackend& owner, Timer& t) : backend(owner), timer(t) { backend.timers_.push_back(&timer); }
+    ~TimerView() override { std::erase(backend.timers_, &timer); }
+    HeadlessBackend& backend;
+    Timer& timer;
+    int waited = 0;
+};
+
+namespace {
+
+TimerView* viewOf(const Timer& timer) { return dynamic_cast<TimerView*>(timer.peer()); }
+
+bool running(const Timer& timer) { return timer.enabled() && timer.interval() > 0 && viewOf(timer) != nullptr; }
+
+}  // namespace
+
 HeadlessBackend::HeadlessBackend()
 {
     onFailure = [](const std::string& message) { std::cerr << "headless backend: " << message << '\n'; };
@@ -59,7 +77,36 @@ void HeadlessBackend::attach(Form& form)
             auto view = std::make_unique<ListView>();
             view->rows = list->items();
             list->setPeer(std::move(view));
+        } else if (auto* timer = dynamic_cast<Timer*>(c)) {
+            timer->setPeer(std::make_unique<TimerView>(*this, *timer));
         }
+    }
+}
+
+void HeadlessBackend::elapse(int ms)
+{
+    for (;;) {
+        Timer* next = nullptr;
+        int due = 0;
+        for (Timer* timer : timers_) {
+            const int wait = timer->interval() - viewOf(*timer)->waited;
+            if (running(*timer) && (next == nullptr || wait < due)) {
+                next = timer;
+                due = wait;
+            }
+        }
+        const int step = next != nullptr && due <= ms ? due : ms;
+        for (Timer* timer : timers_) {
+            if (running(*timer)) {
+                viewOf(*timer)->waited += step;
+            }
+        }
+        ms -= step;
+        if (next == nullptr || due > step) {
+            return;
+        }
+        viewOf(*next)->waited = 0;
+        next->tick();
     }
 }
 
@@ -120,6 +167,12 @@ void HeadlessBackend::showRows(ListBox& list, Change what, int index)
 
 void HeadlessBackend::changed(Component& component, Change what, int index)
 {
+    if (what == Change::Timer) {
+        if (TimerView* view = viewOf(static_cast<Timer&>(component))) {
+            view->waited = 0;
+        }
+        return;
+    }
     if (auto* list = dynamic_cast<ListBox*>(&component)) {
         showRows(*list, what, index);
     }

@@ -20,6 +20,9 @@
 
 namespace qm::ui {
 
+class Timer;
+struct TimerView;
+
 // A modal show that no script answers: the test forgot a step, or the code
 // shows a window the test did not expect.
 class UnansweredModal : public std::logic_error {
@@ -71,6 +74,12 @@ public:
     int modalDepth() const { return modalDepth_; }
     bool quitRequested() const { return quit_; }
 
+    // Lets `ms` milliseconds of message-loop time pass: every running timer
+    // of an attached form ticks at its interval, in time order. Like a native
+    // timer, one counts afresh from each start or new interval, and keeps its
+    // rhythm while it runs on.
+    void elapse(int ms);
+
     void attach(Form& form) override;
     void changed(Component& component, Change what, int index) override;
     Size frameExtent(const Form& form) const override;
@@ -91,6 +100,7 @@ public:
     void paintNow(Control& control) override;
 
 private:
+    friend struct TimerView;
     void fail(const std::string& message);
     void showRows(ListBox& list, Change what, int index);
 
@@ -100,6 +110,7 @@ private:
     std::vector<std::string> log_;
     std::vector<std::string> failures_;
     std::set<const Form*> shown_;
+    std::vector<Timer*> timers_;
     int modalDepth_ = 0;
     bool quit_ = false;
 };
