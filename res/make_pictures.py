@@ -3,8 +3,10 @@
   options_strip.bmp  45 x 527, the strip along the Options window's left edge:
                      the product name reading upwards under the two tray knobs
   banner.bmp         277 x 24, the splash banner: the name between the knobs
+  dusk.bmp           273 x 153, hills and a lake at dusk, for the information
+                     window and the About box's last page
 The letters come from a small stroke font defined here, so the output depends on
-nothing but this file and make_icons.py. Run it in res/ to regenerate both."""
+nothing but this file and make_icons.py. Run it in res/ to regenerate them all."""
 import math
 import struct
 import sys
@@ -122,6 +124,17 @@ def draw_knob(image, left, top, size, rgb):
                 image[top + y][left + x] = blend(image[top + y][left + x], (r, g, b), a / 255)
 
 
+def frame(image):
+    """A light edge on the top and left of a picture, a dark one on the bottom and right."""
+    height, width = len(image), len(image[0])
+    for x in range(width):
+        image[0][x] = blend(image[0][x], (255, 255, 255), 0.35)
+        image[height - 1][x] = blend(image[height - 1][x], (0, 0, 0), 0.35)
+    for y in range(height):
+        image[y][0] = blend(image[y][0], (255, 255, 255), 0.35)
+        image[y][width - 1] = blend(image[y][width - 1], (0, 0, 0), 0.35)
+
+
 def background(width, height, vertical):
     top, bottom = (24, 48, 96), (30, 112, 128)
     rows = []
@@ -131,13 +144,7 @@ def background(width, height, vertical):
             t = y / (height - 1) if vertical else x / (width - 1)
             row.append(gradient(top, bottom, t))
         rows.append(row)
-    # A light edge on the top and left, a dark one on the bottom and right.
-    for x in range(width):
-        rows[0][x] = blend(rows[0][x], (255, 255, 255), 0.35)
-        rows[height - 1][x] = blend(rows[height - 1][x], (0, 0, 0), 0.35)
-    for y in range(height):
-        rows[y][0] = blend(rows[y][0], (255, 255, 255), 0.35)
-        rows[y][width - 1] = blend(rows[y][width - 1], (0, 0, 0), 0.35)
+    frame(rows)
     return rows
 
 
@@ -178,6 +185,54 @@ def banner():
     return image
 
 
+def hill(x, base, height, centre, spread):
+    """The top of a rounded hill at column x: a bell curve above the base line."""
+    return base - height * math.exp(-((x - centre) / spread) ** 2)
+
+
+def dusk():
+    width, height = 273, 153
+    horizon = 98
+    sky_top, sky_glow = (22, 30, 74), (246, 150, 74)
+    sun_x, sun_y, sun_r = 190.0, horizon - 6.0, 15.0
+    image = []
+    for y in range(horizon):
+        t = (y / (horizon - 1)) ** 1.6
+        image.append([gradient(sky_top, sky_glow, t) for _ in range(width)])
+    # The sun sinking behind the far hills, with a soft glow around it.
+    for y in range(horizon):
+        for x in range(width):
+            d = math.hypot(x + 0.5 - sun_x, y + 0.5 - sun_y)
+            if d < sun_r * 3:
+                glow = max(0.0, 1 - d / (sun_r * 3)) ** 2 * 0.5
+                image[y][x] = blend(image[y][x], (255, 214, 140), glow)
+            image[y][x] = blend(image[y][x], (255, 236, 170), max(0.0, min(1.0, sun_r + 0.5 - d)))
+    # A few stars where the sky is already dark.
+    for sx, sy in ((18, 9), (47, 21), (71, 6), (102, 15), (131, 27), (29, 38), (158, 8), (226, 12), (250, 30)):
+        image[sy][sx] = blend(image[sy][sx], (255, 255, 255), 0.9)
+    # Three ranges of hills, the farthest palest, each a shade of the dusk.
+    ranges = (((96, 84, 120), horizon, [(40, 22, 40), (120, 28, 46), (230, 18, 34)]),
+              ((58, 52, 86), horizon, [(0, 14, 30), (88, 20, 34), (160, 12, 26)]),
+              ((26, 32, 52), horizon, [(250, 30, 38), (200, 10, 24)]))
+    for colour, base, bumps in ranges:
+        for x in range(width):
+            top = min(hill(x + 0.5, base, h, c, s) for c, h, s in bumps)
+            for y in range(max(0, int(top)), min(height, base)):
+                image[y][x] = blend(image[y][x], colour, min(1.0, y + 1 - top))
+    # The lake mirrors sky and hills, darker, with ripples across it.
+    for y in range(horizon, height):
+        mirrored = max(0, 2 * horizon - y - 1)
+        row = []
+        for x in range(width):
+            base = image[mirrored][x]
+            ripple = 0.12 if (y - horizon) % 5 == 0 and (x // 7 + y) % 3 else 0.0
+            row.append(blend(blend(base, (10, 20, 50), 0.45), (255, 255, 255), ripple))
+        image.append(row)
+    frame(image)
+    return image
+
+
 if __name__ == "__main__":
     write_bmp("options_strip.bmp", options_strip())
     write_bmp("banner.bmp", banner())
+    write_bmp("dusk.bmp", dusk())

@@ -5,6 +5,7 @@
 
 #define QM_BITMAP_OPTIONS_STRIP 201
 #define QM_BITMAP_BANNER 202
+#define QM_BITMAP_DUSK 203
 
 #ifndef RC_INVOKED
 #include "ui/toolkit/types.h"
@@ -15,6 +16,8 @@ namespace qm::pictures {
 inline ui::Picture OptionsStrip() { return ui::Picture::fromBitmapResource(QM_BITMAP_OPTIONS_STRIP, 45, 527); }
 // The product name between the two tray knobs, for the splash and about windows.
 inline ui::Picture Banner() { return ui::Picture::fromBitmapResource(QM_BITMAP_BANNER, 277, 24); }
+// Hills and a lake at dusk, beside the note in the information window.
+inline ui::Picture Dusk() { return ui::Picture::fromBitmapResource(QM_BITMAP_DUSK, 273, 153); }
 
 }  // namespace qm::pictures
 #endif
