@@ -43,7 +43,8 @@ bool WriteSize(Registry& registry, const char* name, int value) {
 
 }  // namespace
 
-bool LoadGlobalSettings(Registry& registry, ui::Application& app, GlobalSettings& settings) {
+bool LoadGlobalSettings(Registry& registry, ui::Application& app, GlobalSettings& settings,
+                        const std::function<void()>& firstStart) {
   if (registry.KeyExists(kSettingsKey)) {
     settings.FirstRun = false;
     if (!ReadAll(registry, settings)) app.messageBox(kRegistryError);
@@ -54,6 +55,7 @@ bool LoadGlobalSettings(Registry& registry, ui::Application& app, GlobalSettings
     app.messageBox(std::string("Error: Failed to create registry key \\") + kSettingsKey + ".");
     return false;
   }
+  if (firstStart) firstStart();
   return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "platform/registry.h"
@@ -28,10 +29,12 @@ struct GlobalSettings {
   WindowSize BrowsekillWindow;
 };
 
-// Reads the settings, creating the key on the first start. A value that
-// cannot be read stops the reading with a message; what was read stays.
-// False only when the key could not be created: the program must end.
-bool LoadGlobalSettings(Registry& registry, ui::Application& app, GlobalSettings& settings);
+// Reads the settings, creating the key on the first start, which then shows
+// its windows through `firstStart`. A value that cannot be read stops the
+// reading with a message; what was read stays. False only when the key could
+// not be created: the program must end.
+bool LoadGlobalSettings(Registry& registry, ui::Application& app, GlobalSettings& settings,
+                        const std::function<void()>& firstStart = {});
 
 // Writes the settings back, with `lastFile` as the last file used. Nothing
 // is written when the key is gone.

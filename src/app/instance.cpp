@@ -44,6 +44,7 @@ Instance::Instance(AppEnvironment environment)
       app(env.backend),
       options(env.platform.files, saveChanges, overWrite),
       formMain(MakeTrayServices(*this)),
+      about(env.platform.files, env.platform.shell, information, [this] { return ExeDir; }),
       runEntries(env.platform.registry, app, env.exeName,
                  [this] { return preregistry.showModal() == ui::ModalResult::Ok; }),
       help(env.platform.help, [this] { return ExeDir; },
@@ -70,8 +71,10 @@ void Instance::WireWindows() {
   h.RemoveRunEntry = [this](const std::string& file) { return runEntries.RemoveRunEntry(file); };
   h.HelpMe = [this] { help.DefaultTopic(options); };
   h.HelpGettingStarted = [this] { help.Context(options, HelpContext::GettingStarted); };
+  h.ShowAboutBox = [this] { about.UpShow(); };
   // The tray's Help is the Options window's, owned by it even while it is hidden.
   formMain.HelpMe = [this] { options.hooks.HelpMe(); };
+  formMain.AboutClick = [this] { options.hooks.ShowAboutBox(); };
   options.SetDefaultIcons(formMain.DefaultOnIcon, formMain.DefaultOffIcon);
 }
 
@@ -80,13 +83,21 @@ bool Instance::Start() {
   // The Options window comes before the tray window: the icon shows the
   // Options window's picture and tooltip.
   WireWindows();
+  // The splash is the main window: closing it ends the instance.
+  app.add(splash);
+  app.setMainForm(splash);
+  // Placed now rather than at a first show that may never come: the windows
+  // centred on the main window take their place from it.
+  splash.centreOnScreen();
+  app.add(about);
   app.add(options);
   app.add(status);
   app.add(formMain);
   if (env.trayWindowCreated) env.trayWindowCreated(formMain);
   formMain.PlaceOnTray();
   for (ui::Form* form : std::initializer_list<ui::Form*>{&overWrite, &saveChanges, &emptyBoxes, &notfound,
-                                                         &attention, &preregistry}) {
+                                                         &attention, &preregistry, &welcome, &information,
+                                                         &autoAdvert}) {
     app.add(*form);
   }
 
@@ -97,7 +108,10 @@ bool Instance::Start() {
   formMain.SetBatchActions(engine->batch);
 
   settings.OptionWindow = {options.width(), options.height()};
-  if (!LoadGlobalSettings(env.platform.registry, app, settings)) {
+  if (!LoadGlobalSettings(env.platform.registry, app, settings, [this] {
+        welcome.showModal();
+        autoAdvert.showModal();
+      })) {
     formMain.UpdateTrayIcon(TrayAction::Delete);
     return false;
   }
@@ -121,6 +135,7 @@ bool Instance::Start() {
                        HandleMissingConfig(name);
     if (!found) {
       formMain.UpdateTrayIcon(TrayAction::Delete);
+      splash.EndSplash();
       return false;
     }
   }
@@ -138,14 +153,22 @@ bool Instance::Start() {
   if (!options.CurrentConfigFile.empty()) {
     options.LoadConfigFile(options.CurrentConfigFile);
     if (settings.FirstRun) {
+      splash.EndSplash();
       options.PreShow();
       options.show();
+    } else if (config->Hide_Splashscreen) {
+      splash.SplashInterval = 0;
+      splash.EndSplash();
+    } else {
+      splash.SplashInterval = TSplasher::kDefaultDuration;
+      splash.RestartTimer();
     }
     // An error of the action on launch (a rejected pattern, say) ends that
     // action like any command; the instance still comes up in the tray.
     app.guard([this] { ApplyStartupOptions(); });
     LastFileAutoLoaded = false;
   } else {
+    splash.EndSplash();
     options.PreShow();
     options.show();
   }
@@ -154,11 +177,13 @@ bool Instance::Start() {
 
 bool Instance::HandleMissingConfig(std::string& name) {
   if (!runEntries.FindRunEntry(name)) {
+    splash.EndSplash();
     attention.ShowAttention("File " + name + " was not found.  Starting with blank configuration file.");
     name.clear();
     return true;
   }
   for (;;) {
+    splash.EndSplash();
     notfound.Memo3.setLines({name});
     notfound.RadioButton3.setChecked(true);
     notfound.showModal();

@@ -13,11 +13,16 @@
 #include "config/config_data.h"
 #include "engine/engine.h"
 #include "platform/platform.h"
+#include "ui/messages/about_form.h"
 #include "ui/messages/attention.h"
+#include "ui/messages/auto_advert.h"
 #include "ui/messages/empty_boxes.h"
+#include "ui/messages/information.h"
 #include "ui/messages/notfound.h"
 #include "ui/messages/preregistry.h"
+#include "ui/messages/splasher.h"
 #include "ui/messages/terminating_status.h"
+#include "ui/messages/welcome.h"
 #include "ui/options/option_form.h"
 #include "ui/toolkit/toolkit.h"
 
@@ -84,6 +89,11 @@ class Instance {
   Tnotfound notfound;
   Tattention attention;
   Tpreregistry preregistry;
+  TSplasher splash;
+  TInformation information;
+  TAboutForm about;
+  TWelcome welcome;
+  TAutoAdvertForm autoAdvert;
 
   GlobalSettings settings;
   RunEntries runEntries;

@@ -192,7 +192,12 @@ void TFormMain::Shutdown1Click() {
   if (!s_.options.AskSaveChanges()) return;
   if (s_.saveGlobalSettings) s_.saveGlobalSettings();
   UpdateTrayIcon(TrayAction::Delete);
-  s_.app.terminate();
+  // Closing the main window (the splash) ends the message loop.
+  if (ui::Form* main = s_.app.mainForm()) {
+    main->close();
+  } else {
+    s_.app.terminate();
+  }
 }
 
 void TFormMain::TrayMessage(std::uint32_t mouseMessage) {

@@ -62,6 +62,8 @@ class AppTest : public ::testing::Test {
     backend.answer<Tattention>(ui::ModalResult::Ok);
     backend.answer<TEmptyBoxes>(ui::ModalResult::Ok);
     backend.answer<Tpreregistry>(ui::ModalResult::Ok);
+    backend.answer<TWelcome>(ui::ModalResult::Ok);
+    backend.answer<TAutoAdvertForm>(ui::ModalResult::Ok);
     // Not the first start, unless a test says so.
     machine.registry.Put(kSettingsKey, "ProgramHint", RegValue{RegType::Integer, {}, 1});
   }
