@@ -9,7 +9,7 @@
 
 #include "config/config_data.h"
 #include "platform/files.h"
-#include "ui/options/check_list_entries.h"
+#include "ui/check_lists/check_list_entries.h"
 #include "ui/options/save_questions.h"
 #include "ui/toolkit/toolkit.h"
 
