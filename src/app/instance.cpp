@@ -32,6 +32,13 @@ TrayServices MakeTrayServices(Instance& i) {
   };
 }
 
+// A stored size below the window's minimum (a damaged value) would leave the
+// window's lists too small to use.
+void RestoreSize(ui::Form& form, WindowSize stored) {
+  const ui::Size least = form.minimumSize();
+  form.setSize(std::max(stored.width, least.width), std::max(stored.height, least.height));
+}
+
 }  // namespace
 
 std::string DirectoryOf(const std::string& path) {
@@ -44,6 +51,7 @@ Instance::Instance(AppEnvironment environment)
       app(env.backend),
       options(env.platform.files, saveChanges, overWrite),
       formMain(MakeTrayServices(*this)),
+      browseKill(snapshot, options.ProcessEntries()),
       runEntries(env.platform.registry, app, env.exeName,
                  [this] { return preregistry.showModal() == ui::ModalResult::Ok; }),
       help(env.platform.help, [this] { return ExeDir; },
@@ -55,6 +63,7 @@ Instance::~Instance() = default;
 
 void Instance::SaveSettings() {
   settings.OptionWindow = {options.width(), options.height()};
+  settings.BrowsekillWindow = {browseKill.width(), browseKill.height()};
   SaveGlobalSettings(env.platform.registry, app, settings, options.CurrentConfigFile);
 }
 
@@ -72,6 +81,16 @@ void Instance::WireWindows() {
   h.HelpGettingStarted = [this] { help.Context(options, HelpContext::GettingStarted); };
   // The tray's Help is the Options window's, owned by it even while it is hidden.
   formMain.HelpMe = [this] { options.hooks.HelpMe(); };
+  h.BrowseKillNow = [this] { browseKill.ShowAndRefresh(); };
+  h.BrowseKillDefaultChecks = [this] { return browseKill.CheckBox1.checked(); };
+  h.SetBrowseKillDefaultChecks = [this](bool on) { browseKill.CheckBox1.setChecked(on); };
+  formMain.BrowseKillNow = [this] { browseKill.ShowAndRefresh(); };
+  browseKill.hooks.Shutdown = [this] { formMain.Shutdown1Click(); };
+  browseKill.hooks.HelpMe = [this] { help.Context(browseKill, HelpContext::BrowseKill); };
+  BrowseKillTerminateChecked = [this] {
+    browseKill.Refresh();
+    browseKill.TerminateThem();
+  };
   options.SetDefaultIcons(formMain.DefaultOnIcon, formMain.DefaultOffIcon);
 }
 
@@ -89,23 +108,23 @@ bool Instance::Start() {
                                                          &attention, &preregistry}) {
     app.add(*form);
   }
+  for (ui::Form* form : std::initializer_list<ui::Form*>{&browseKill}) app.add(*form);
 
   config = std::make_unique<TConfigData>(options.ProgramEntries(), options.ProcessEntries(), store);
   options.BindDocument(*config);
   engine = std::make_unique<Engine>(env.platform, snapshot, *config, formMain,
                                     env.windowHandle ? env.windowHandle(formMain) : WindowHandle{0});
   formMain.SetBatchActions(engine->batch);
+  browseKill.Bind(*config, engine->batch);
 
   settings.OptionWindow = {options.width(), options.height()};
+  settings.BrowsekillWindow = {browseKill.width(), browseKill.height()};
   if (!LoadGlobalSettings(env.platform.registry, app, settings)) {
     formMain.UpdateTrayIcon(TrayAction::Delete);
     return false;
   }
-  // A stored size below the window's minimum (a damaged value) would leave
-  // the lists too small to use.
-  const ui::Size least = options.minimumSize();
-  options.setSize(std::max(settings.OptionWindow.width, least.width),
-                  std::max(settings.OptionWindow.height, least.height));
+  RestoreSize(options, settings.OptionWindow);
+  RestoreSize(browseKill, settings.BrowsekillWindow);
   options.ConfigDirty = false;
   options.CurrentConfigFile.clear();
   ExeDir = DirectoryOf(env.exeName);

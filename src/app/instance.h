@@ -18,6 +18,7 @@
 #include "ui/messages/notfound.h"
 #include "ui/messages/preregistry.h"
 #include "ui/messages/terminating_status.h"
+#include "ui/browsekill/browsekill_form.h"
 #include "ui/options/option_form.h"
 #include "ui/toolkit/toolkit.h"
 
@@ -84,6 +85,7 @@ class Instance {
   Tnotfound notfound;
   Tattention attention;
   Tpreregistry preregistry;
+  TBrowseKill browseKill;
 
   GlobalSettings settings;
   RunEntries runEntries;

@@ -31,6 +31,10 @@ struct OptionsHooks {
   std::function<void()> HelpGettingStarted;
   std::function<bool(const std::string&)> AddRunEntry;
   std::function<bool(const std::string&)> RemoveRunEntry;
+  // BrowseKill's "Mark unspecified programs by default": a setting of the
+  // configuration whose box lives in the BrowseKill window.
+  std::function<bool()> BrowseKillDefaultChecks;
+  std::function<void(bool)> SetBrowseKillDefaultChecks;
 };
 
 class TOptionForm1 : public ui::Form {
