@@ -1,6 +1,7 @@
 #include "app/instance.h"
 
 #include "app/command_line.h"
+#include "ui/options/auto_add.h"
 
 #include <algorithm>
 
@@ -81,6 +82,7 @@ void Instance::WireWindows() {
   h.HelpGettingStarted = [this] { help.Context(options, HelpContext::GettingStarted); };
   // The tray's Help is the Options window's, owned by it even while it is hidden.
   formMain.HelpMe = [this] { options.hooks.HelpMe(); };
+  h.AutoAdd = [this] { AutoAdd(options, snapshot, autoAddForm, afterAddForm, app); };
   h.BrowseKillNow = [this] { browseKill.ShowAndRefresh(); };
   h.BrowseKillDefaultChecks = [this] { return browseKill.CheckBox1.checked(); };
   h.SetBrowseKillDefaultChecks = [this](bool on) { browseKill.CheckBox1.setChecked(on); };
@@ -108,7 +110,7 @@ bool Instance::Start() {
                                                          &attention, &preregistry}) {
     app.add(*form);
   }
-  for (ui::Form* form : std::initializer_list<ui::Form*>{&browseKill}) app.add(*form);
+  for (ui::Form* form : std::initializer_list<ui::Form*>{&autoAddForm, &afterAddForm, &browseKill}) app.add(*form);
 
   config = std::make_unique<TConfigData>(options.ProgramEntries(), options.ProcessEntries(), store);
   options.BindDocument(*config);

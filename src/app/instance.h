@@ -19,6 +19,7 @@
 #include "ui/messages/preregistry.h"
 #include "ui/messages/terminating_status.h"
 #include "ui/browsekill/browsekill_form.h"
+#include "ui/options/auto_add_forms.h"
 #include "ui/options/option_form.h"
 #include "ui/toolkit/toolkit.h"
 
@@ -85,6 +86,8 @@ class Instance {
   Tnotfound notfound;
   Tattention attention;
   Tpreregistry preregistry;
+  TAutoAddForm autoAddForm;
+  TAfterAddForm afterAddForm;
   TBrowseKill browseKill;
 
   GlobalSettings settings;
