@@ -20,8 +20,13 @@ void AddChecked(EntryList& entries, ui::CheckListBox& list, const std::string& d
   list.setItemIndex(list.count() - 1);
 }
 
-}  // namespace
+struct AutoAddCounts {
+  int processes = 0;  // T: entries added to the process list
+  int programs = 0;   // R: entries added to the program list
+};
 
+// Over the snapshot's rows as RefreshForShow leaves them: unsafe rows and
+// window rows add nothing, and the two lists are asked independently.
 AutoAddCounts AddRunningPrograms(TOptionForm1& options, const ProcessSnapshot& snapshot) {
   AutoAddCounts added;
   const std::string gap(kDisplayTagGap, ' ');
@@ -37,13 +42,16 @@ AutoAddCounts AddRunningPrograms(TOptionForm1& options, const ProcessSnapshot& s
       ++added.processes;
     }
     if (!FindEntryInCheckList(c, options.ProgramEntries())) {
-      AddChecked(options.ProgramEntries(), options.CheckListBox1, c + gap + " {nop " + DisplayToStored(c) + "}" + kRemark);
+      const std::string skipWhileRunning = " {nop " + DisplayToStored(c) + "}";
+      AddChecked(options.ProgramEntries(), options.CheckListBox1, c + gap + skipWhileRunning + kRemark);
       options.SetDirty();
       ++added.programs;
     }
   }
   return added;
 }
+
+}  // namespace
 
 void AutoAdd(TOptionForm1& options, ProcessSnapshot& snapshot, TAutoAddForm& question, TAfterAddForm& report,
              ui::Application& app) {

@@ -11,18 +11,9 @@
 
 namespace qm {
 
-struct AutoAddCounts {
-  int processes = 0;  // T: entries added to the process list
-  int programs = 0;   // R: entries added to the program list
-};
-
-// The question, the additions and the report.
+// The question, the additions to both lists, and the report (or the message
+// that nothing new runs).
 void AutoAdd(TOptionForm1& options, ProcessSnapshot& snapshot, TAutoAddForm& question, TAfterAddForm& report,
              ui::Application& app);
-
-// The additions alone, over the snapshot's rows as RefreshForShow leaves
-// them: unsafe rows and window rows add nothing, and the two lists are
-// asked independently.
-AutoAddCounts AddRunningPrograms(TOptionForm1& options, const ProcessSnapshot& snapshot);
 
 }  // namespace qm

@@ -28,7 +28,9 @@ class AutoAddTest : public AppTest {
   // The stored texts from item `from` on, checked ones marked "x".
   static std::vector<std::string> Stored(const EntryList& list, std::size_t from = 0) {
     std::vector<std::string> out;
-    for (std::size_t i = from; i < list.Count(); ++i) out.push_back((list.Checked(i) ? "x " : "- ") + list.StoredText(i));
+    for (std::size_t i = from; i < list.Count(); ++i) {
+      out.push_back((list.Checked(i) ? "x " : "- ") + list.StoredText(i));
+    }
     return out;
   }
   std::vector<std::string> reports;
