@@ -15,7 +15,7 @@ void TBrowseKill::Layout() {
   setSize(kDesignWidth, kDesignHeight);
   Label4.setBounds(28, 4, 90, 13);
   Label1.setBounds(189, 4, 40, 13);
-  CheckBox1.setBounds(423, 1, 205, 17);
+  CheckBox1.setBounds(423, 1, 200, 17);
   CheckListBox1.setBounds(8, 19, 611, 406);
   Button1.setBounds(8, 431, 75, 25);
   Button2.setBounds(88, 431, 75, 25);

@@ -15,7 +15,8 @@ ui::Font Bold() {
 TAutoAddForm::TAutoAddForm() : Form("AutoAddForm") {
   ui::FixedWindow{
       .caption = "AutoAdd",
-      .size = {552, 420},
+      .size = {544, 334},
+      .clientSize = true,
       .parts =
           {
               {&Memo1,
@@ -26,7 +27,7 @@ TAutoAddForm::TAutoAddForm() : Form("AutoAddForm") {
                    "is not already on your Terminate or Run list, will add an entry.",
                }},
               {&Memo2,
-               {10, 48, 524, 286},
+               {10, 48, 524, 236},
                {
                    "Warning #1",
                    "Not every program can be ended safely, even when it is missing from the short list of system "
@@ -46,8 +47,8 @@ TAutoAddForm::TAutoAddForm() : Form("AutoAddForm") {
                    "it to end. If a program's processes do not end when you test its entry, change the entry to "
                    "the normal or the harsh mode.",
                }},
-              {&BitBtn1, {176, 346, 100, 25}},
-              {&BitBtn2, {286, 346, 90, 25}},
+              {&BitBtn1, {172, 296, 100, 25}},
+              {&BitBtn2, {282, 296, 90, 25}},
           },
   }.applyTo(*this);
   // The warnings are the longest text of the window: framed, with a scroll
@@ -60,12 +61,13 @@ TAutoAddForm::TAutoAddForm() : Form("AutoAddForm") {
 TAfterAddForm::TAfterAddForm() : Form("AfterAddForm") {
   ui::FixedWindow{
       .caption = "AutoAdd Complete",
-      .size = {452, 262},
+      .size = {444, 190},
+      .clientSize = true,
       .parts =
           {
               {&Label1, {10, 10, 424, 16}, {}, Bold()},
               {&Memo1,
-               {10, 36, 424, 148},
+               {10, 36, 424, 110},
                {
                    "The new entries are checked, and each one carries the comment \"autoadded\". The new terminate "
                    "entries use the terminate mode \"polite\".",
@@ -75,7 +77,7 @@ TAfterAddForm::TAfterAddForm() : Form("AfterAddForm") {
                    "If you do not want a program to be run or terminated, uncheck its entry rather than deleting "
                    "it, so that it will not be re-added the next time you run AutoAdd.",
                }},
-              {&BitBtn1, {180, 194, 75, 25}},
+              {&BitBtn1, {184, 154, 75, 25}},
           },
   }.applyTo(*this);
 }
