@@ -1,6 +1,7 @@
 #include "app/instance.h"
 
 #include "app/command_line.h"
+#include "ui/options/auto_add.h"
 
 #include <algorithm>
 
@@ -32,6 +33,13 @@ TrayServices MakeTrayServices(Instance& i) {
   };
 }
 
+// A stored size below the window's minimum (a damaged value) would leave the
+// window's lists too small to use.
+void RestoreSize(ui::Form& form, WindowSize stored) {
+  const ui::Size least = form.minimumSize();
+  form.setSize(std::max(stored.width, least.width), std::max(stored.height, least.height));
+}
+
 }  // namespace
 
 std::string DirectoryOf(const std::string& path) {
@@ -45,6 +53,7 @@ Instance::Instance(AppEnvironment environment)
       options(env.platform.files, saveChanges, overWrite),
       formMain(MakeTrayServices(*this)),
       about(env.platform.files, env.platform.shell, information, [this] { return ExeDir; }),
+      browseKill(snapshot, options.ProcessEntries()),
       runEntries(env.platform.registry, app, env.exeName,
                  [this] { return preregistry.showModal() == ui::ModalResult::Ok; }),
       help(env.platform.help, [this] { return ExeDir; },
@@ -56,6 +65,7 @@ Instance::~Instance() = default;
 
 void Instance::SaveSettings() {
   settings.OptionWindow = {options.width(), options.height()};
+  settings.BrowsekillWindow = {browseKill.width(), browseKill.height()};
   SaveGlobalSettings(env.platform.registry, app, settings, options.CurrentConfigFile);
 }
 
@@ -75,6 +85,17 @@ void Instance::WireWindows() {
   // The tray's Help is the Options window's, owned by it even while it is hidden.
   formMain.HelpMe = [this] { options.hooks.HelpMe(); };
   formMain.AboutClick = [this] { options.hooks.ShowAboutBox(); };
+  h.AutoAdd = [this] { AutoAdd(options, snapshot, autoAddForm, afterAddForm, app); };
+  h.BrowseKillNow = [this] { browseKill.ShowAndRefresh(); };
+  h.BrowseKillDefaultChecks = [this] { return browseKill.CheckBox1.checked(); };
+  h.SetBrowseKillDefaultChecks = [this](bool on) { browseKill.CheckBox1.setChecked(on); };
+  formMain.BrowseKillNow = [this] { browseKill.ShowAndRefresh(); };
+  browseKill.hooks.Shutdown = [this] { formMain.Shutdown1Click(); };
+  browseKill.hooks.HelpMe = [this] { help.Context(browseKill, HelpContext::BrowseKill); };
+  BrowseKillTerminateChecked = [this] {
+    browseKill.Refresh();
+    browseKill.TerminateThem();
+  };
   options.SetDefaultIcons(formMain.DefaultOnIcon, formMain.DefaultOffIcon);
 }
 
@@ -97,7 +118,7 @@ bool Instance::Start() {
   formMain.PlaceOnTray();
   for (ui::Form* form : std::initializer_list<ui::Form*>{&overWrite, &saveChanges, &emptyBoxes, &notfound,
                                                          &attention, &preregistry, &welcome, &information,
-                                                         &autoAdvert}) {
+                                                         &autoAddForm, &afterAddForm, &autoAdvert, &browseKill}) {
     app.add(*form);
   }
 
@@ -106,8 +127,10 @@ bool Instance::Start() {
   engine = std::make_unique<Engine>(env.platform, snapshot, *config, formMain,
                                     env.windowHandle ? env.windowHandle(formMain) : WindowHandle{0});
   formMain.SetBatchActions(engine->batch);
+  browseKill.Bind(*config, engine->batch);
 
   settings.OptionWindow = {options.width(), options.height()};
+  settings.BrowsekillWindow = {browseKill.width(), browseKill.height()};
   if (!LoadGlobalSettings(env.platform.registry, app, settings, [this] {
         welcome.showModal();
         autoAdvert.showModal();
@@ -115,11 +138,8 @@ bool Instance::Start() {
     formMain.UpdateTrayIcon(TrayAction::Delete);
     return false;
   }
-  // A stored size below the window's minimum (a damaged value) would leave
-  // the lists too small to use.
-  const ui::Size least = options.minimumSize();
-  options.setSize(std::max(settings.OptionWindow.width, least.width),
-                  std::max(settings.OptionWindow.height, least.height));
+  RestoreSize(options, settings.OptionWindow);
+  RestoreSize(browseKill, settings.BrowsekillWindow);
   options.ConfigDirty = false;
   options.CurrentConfigFile.clear();
   ExeDir = DirectoryOf(env.exeName);

@@ -23,6 +23,8 @@
 #include "ui/messages/splasher.h"
 #include "ui/messages/terminating_status.h"
 #include "ui/messages/welcome.h"
+#include "ui/browsekill/browsekill_form.h"
+#include "ui/options/auto_add_forms.h"
 #include "ui/options/option_form.h"
 #include "ui/toolkit/toolkit.h"
 
@@ -94,6 +96,9 @@ class Instance {
   TAboutForm about;
   TWelcome welcome;
   TAutoAdvertForm autoAdvert;
+  TAutoAddForm autoAddForm;
+  TAfterAddForm afterAddForm;
+  TBrowseKill browseKill;
 
   GlobalSettings settings;
   RunEntries runEntries;

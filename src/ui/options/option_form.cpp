@@ -129,6 +129,7 @@ void TOptionForm1::ConfigToWindow() {
   IconOff.setPicture(IconPicture(c.Alternate_Off_Icon, false));
   OnTooltip.setText(c.On_Tooltip);
   OffTooltip.setText(c.Off_Tooltip);
+  if (hooks.SetBrowseKillDefaultChecks) hooks.SetBrowseKillDefaultChecks(c.BrowseKill_DefaultChecks);
   RefreshTray();
   UpdateTitle();
   PreShow();
@@ -147,6 +148,7 @@ void TOptionForm1::WindowToConfig() {
   c.Off_Tooltip = OffTooltip.text();
   c.Hide_errors = CheckBox3.checked();
   c.Message_Delay = TrackBar1.position();
+  if (hooks.BrowseKillDefaultChecks) c.BrowseKill_DefaultChecks = hooks.BrowseKillDefaultChecks();
 }
 
 }  // namespace qm

@@ -9,7 +9,7 @@
 
 #include "config/config_data.h"
 #include "platform/files.h"
-#include "ui/options/check_list_entries.h"
+#include "ui/check_lists/check_list_entries.h"
 #include "ui/options/save_questions.h"
 #include "ui/toolkit/toolkit.h"
 
@@ -31,6 +31,10 @@ struct OptionsHooks {
   std::function<void()> HelpGettingStarted;
   std::function<bool(const std::string&)> AddRunEntry;
   std::function<bool(const std::string&)> RemoveRunEntry;
+  // BrowseKill's "Mark unspecified programs by default": a setting of the
+  // configuration whose box lives in the BrowseKill window.
+  std::function<bool()> BrowseKillDefaultChecks;
+  std::function<void(bool)> SetBrowseKillDefaultChecks;
 };
 
 class TOptionForm1 : public ui::Form {

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "ui/options/check_list_entries.h"
+#include "ui/check_lists/check_list_entries.h"
 #include "ui/toolkit/toolkit.h"
 
 namespace qm::test {

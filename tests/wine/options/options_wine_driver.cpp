@@ -37,8 +37,12 @@
 namespace {
 
 using qm::testing::ExeDir;
+using qm::testing::ChildCaptioned;
 using qm::testing::Fail;
+using qm::testing::PrintRect;
 using qm::testing::ReadText;
+using qm::testing::ResizeStep;
+using qm::testing::SizeStoredStep;
 using qm::testing::WaitFor;
 
 constexpr char kSettingsKey[] = "Software\\Quellmarch";
@@ -110,34 +114,6 @@ HWND Options() {
       },
       reinterpret_cast<LPARAM>(&search));
   return search.found;
-}
-
-HWND ChildCaptioned(HWND parent, const char* caption) {
-  struct Search {
-    const char* caption;
-    HWND found = nullptr;
-  } search{caption};
-  EnumChildWindows(
-      parent,
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        // Asked of the control itself: an edit's text lives in the edit.
-        char text[256] = {};
-        SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-        if (std::string(text) == s->caption) {
-          s->found = window;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-void PrintRect(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  std::printf("%ld %ld %ld %ld", r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
 int Shown(const std::string& title) {
@@ -277,39 +253,7 @@ int Message(const std::string& text) {
 int Resize(int width, int height) {
   HWND options = Options();
   if (options == nullptr) return Fail("no Options window");
-  SetWindowPos(options, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  RECT r{};
-  GetWindowRect(options, &r);
-  if (r.right - r.left != width || r.bottom - r.top != height) {
-    return Fail("the window is " + std::to_string(r.right - r.left) + " x " + std::to_string(r.bottom - r.top));
-  }
-  PrintRect(options);
-  std::printf("\n");
-  return 0;
-}
-
-DWORD ReadSize(HKEY key, const char* name) {
-  DWORD value = 0;
-  DWORD size = sizeof value;
-  DWORD type = 0;
-  if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
-      type != REG_DWORD) {
-    return 0;
-  }
-  return value;
-}
-
-int SizeStored(int width, int height) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return Fail("no settings");
-  const DWORD w = ReadSize(key, "OptionWindow_Width");
-  const DWORD h = ReadSize(key, "OptionWindow_Height");
-  RegCloseKey(key);
-  if (w != static_cast<DWORD>(width) || h != static_cast<DWORD>(height)) {
-    return Fail("stored size " + std::to_string(w) + " x " + std::to_string(h));
-  }
-  std::printf("stored size %lu x %lu\n", w, h);
-  return 0;
+  return ResizeStep(options, width, height);
 }
 
 }  // namespace
@@ -329,6 +273,8 @@ int main(int argc, char** argv) {
   if (step == "change-icon") return ChangeIcon();
   if (step == "message") return Message(arg);
   if (step == "resize") return Resize(std::atoi(arg.c_str()), second);
-  if (step == "size-stored") return SizeStored(std::atoi(arg.c_str()), second);
+  if (step == "size-stored") {
+    return SizeStoredStep("OptionWindow_Width", "OptionWindow_Height", std::atoi(arg.c_str()), second);
+  }
   return Fail("unknown step " + step);
 }

@@ -1,4 +1,4 @@
-#include "ui/options/check_list_entries.h"
+#include "ui/check_lists/check_list_entries.h"
 
 #include <stdexcept>
 
