@@ -32,6 +32,13 @@ TrayServices MakeTrayServices(Instance& i) {
   };
 }
 
+// A stored size below the window's minimum (a damaged value) would leave it
+// too small to use.
+void ApplyStoredSize(ui::Form& form, WindowSize size) {
+  const ui::Size least = form.minimumSize();
+  form.setSize(std::max(size.width, least.width), std::max(size.height, least.height));
+}
+
 }  // namespace
 
 std::string DirectoryOf(const std::string& path) {
@@ -42,19 +49,22 @@ std::string DirectoryOf(const std::string& path) {
 Instance::Instance(AppEnvironment environment)
     : env(std::move(environment)),
       app(env.backend),
+      programEntry(formProc),
       options(env.platform.files, saveChanges, overWrite),
+      formProc(env.platform.processes, env.platform.windows),
       formMain(MakeTrayServices(*this)),
+      processEntry(formProc),
       runEntries(env.platform.registry, app, env.exeName,
                  [this] { return preregistry.showModal() == ui::ModalResult::Ok; }),
       help(env.platform.help, [this] { return ExeDir; },
            [this](const ui::Form& form) { return env.windowHandle ? env.windowHandle(form) : WindowHandle{0}; }),
-      store(env.platform.files),
-      snapshot(env.platform.processes, env.platform.windows) {}
+      store(env.platform.files) {}
 
 Instance::~Instance() = default;
 
 void Instance::SaveSettings() {
   settings.OptionWindow = {options.width(), options.height()};
+  settings.ProcWindow = {formProc.width(), formProc.height()};
   SaveGlobalSettings(env.platform.registry, app, settings, options.CurrentConfigFile);
 }
 
@@ -72,6 +82,9 @@ void Instance::WireWindows() {
   h.HelpGettingStarted = [this] { help.Context(options, HelpContext::GettingStarted); };
   // The tray's Help is the Options window's, owned by it even while it is hidden.
   formMain.HelpMe = [this] { options.hooks.HelpMe(); };
+  formProc.HelpHook = [this] { help.Context(formProc, HelpContext::ProcessPicker); };
+  programEntry.HelpHook = [this] { help.Context(programEntry, HelpContext::ProgramEntry); };
+  processEntry.HelpHook = [this] { help.Context(processEntry, HelpContext::ProcessEntry); };
   options.SetDefaultIcons(formMain.DefaultOnIcon, formMain.DefaultOffIcon);
 }
 
@@ -81,31 +94,35 @@ bool Instance::Start() {
   // Options window's picture and tooltip.
   WireWindows();
   app.add(options);
+  // After the Options window: the first form added is the main form.
+  app.add(programEntry);
   app.add(status);
+  app.add(formProc);
   app.add(formMain);
   if (env.trayWindowCreated) env.trayWindowCreated(formMain);
   formMain.PlaceOnTray();
-  for (ui::Form* form : std::initializer_list<ui::Form*>{&overWrite, &saveChanges, &emptyBoxes, &notfound,
-                                                         &attention, &preregistry}) {
+  for (ui::Form* form : std::initializer_list<ui::Form*>{&processEntry, &overWrite, &saveChanges, &firstSelect,
+                                                         &emptyBoxes, &notfound, &attention, &preregistry,
+                                                         &firstProgram, &firstprocess}) {
     app.add(*form);
   }
 
   config = std::make_unique<TConfigData>(options.ProgramEntries(), options.ProcessEntries(), store);
   options.BindDocument(*config);
-  engine = std::make_unique<Engine>(env.platform, snapshot, *config, formMain,
+  engine = std::make_unique<Engine>(env.platform, formProc.snapshot, *config, formMain,
                                     env.windowHandle ? env.windowHandle(formMain) : WindowHandle{0});
   formMain.SetBatchActions(engine->batch);
+  options.BindEntryEditing({&programEntry, &processEntry, &firstSelect, &firstProgram, &firstprocess, &engine->batch,
+                            &settings.ProgramHint, &settings.ProcessHint});
 
   settings.OptionWindow = {options.width(), options.height()};
+  settings.ProcWindow = {formProc.width(), formProc.height()};
   if (!LoadGlobalSettings(env.platform.registry, app, settings)) {
     formMain.UpdateTrayIcon(TrayAction::Delete);
     return false;
   }
-  // A stored size below the window's minimum (a damaged value) would leave
-  // the lists too small to use.
-  const ui::Size least = options.minimumSize();
-  options.setSize(std::max(settings.OptionWindow.width, least.width),
-                  std::max(settings.OptionWindow.height, least.height));
+  ApplyStoredSize(options, settings.OptionWindow);
+  ApplyStoredSize(formProc, settings.ProcWindow);
   options.ConfigDirty = false;
   options.CurrentConfigFile.clear();
   ExeDir = DirectoryOf(env.exeName);

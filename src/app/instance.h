@@ -13,8 +13,13 @@
 #include "config/config_data.h"
 #include "engine/engine.h"
 #include "platform/platform.h"
+#include "ui/dialogs/process_entry.h"
+#include "ui/dialogs/process_picker.h"
+#include "ui/dialogs/program_entry.h"
 #include "ui/messages/attention.h"
 #include "ui/messages/empty_boxes.h"
+#include "ui/messages/first_select.h"
+#include "ui/messages/first_use_hints.h"
 #include "ui/messages/notfound.h"
 #include "ui/messages/preregistry.h"
 #include "ui/messages/terminating_status.h"
@@ -78,12 +83,20 @@ class Instance {
   TTerminatingStatus status;
   TFormSaveChanges saveChanges;
   TOverWrite overWrite;
+  // The entry dialogs refer to the picker, made after the first of them.
+  TProgramEntry programEntry;
   TOptionForm1 options;
+  // Owns the process snapshot the engine works on.
+  TFormProc formProc;
   TFormMain formMain;
+  TProcessEntry processEntry;
+  TFirstSelect firstSelect;
   TEmptyBoxes emptyBoxes;
   Tnotfound notfound;
   Tattention attention;
   Tpreregistry preregistry;
+  TFirstProgram firstProgram;
+  Tfirstprocess firstprocess;
 
   GlobalSettings settings;
   RunEntries runEntries;
@@ -93,7 +106,6 @@ class Instance {
   HelpRequests help;
   FilesTextStore store;
   std::unique_ptr<TConfigData> config;
-  ProcessSnapshot snapshot;
   std::unique_ptr<Engine> engine;
 };
 
