@@ -9,9 +9,17 @@ namespace {
 
 constexpr char kHintCaption[] = "Important Hint";
 
-// Both hints share their frame; only the text differs.
-ui::FixedWindow HintWindow(ui::Memo& text, ui::CheckBox& box, ui::BitBtn& ok, std::vector<std::string> lines)
+// Both hints share their frame and their opening; the advice differs.
+ui::FixedWindow HintWindow(ui::Memo& text, ui::CheckBox& box, ui::BitBtn& ok, const std::vector<std::string>& advice)
 {
+    std::vector<std::string> lines = {
+        "",
+        "The most common way to use Quellmarch is to specify a set of background programs / ",
+        "processes which should toggle between being Terminated and being Launched.",
+        "",
+        "The easiest way to do this is to:",
+    };
+    lines.insert(lines.end(), advice.begin(), advice.end());
     return ui::FixedWindow{
         .caption = kHintCaption,
         .size = {460, 259},
@@ -30,11 +38,6 @@ TFirstProgram::TFirstProgram() : Form("FirstProgram")
 {
     HintWindow(Memo1, CheckBox1, BitBtn1,
                {
-                   "",
-                   "The most common way to use Quellmarch is to specify a set of background programs / ",
-                   "processes which should toggle between being Terminated and being Launched.",
-                   "",
-                   "The easiest way to do this is to:",
                    "    1) Close the Run Program Entry dialog and instead add a Terminate Process Entry.",
                    "    2) Choose the proccess to terminate from the list of running processes",
                    "    3) Check the \"Add a Program Entry Automatically\" option.",
@@ -49,11 +52,6 @@ Tfirstprocess::Tfirstprocess() : Form("firstprocess")
 {
     HintWindow(Memo1, CheckBox1, BitBtn1,
                {
-                   "",
-                   "The most common way to use Quellmarch is to specify a set of background programs / ",
-                   "processes which should toggle between being Terminated and being Launched.",
-                   "",
-                   "The easiest way to do this is to:",
                    "",
                    "    1) Choose the proccess to terminate from the list of running processes, by",
                    "         clicking on the folder icon in the upper right hand corner.",

@@ -33,6 +33,12 @@ class EntryEditingTest : public AppTest {
     for (std::size_t i = 0; i < list.Count(); ++i) stored.push_back(list.StoredText(i));
     return stored;
   }
+  // A number among the global settings.
+  std::uint32_t Setting(const std::string& name) {
+    RegValue value;
+    machine.registry.QueryValue(kSettingsKey, name, value);
+    return value.number;
+  }
   Lines Modals() const {
     Lines shown;
     for (const std::string& line : backend.log()) {
@@ -273,12 +279,8 @@ TEST_F(EntryEditingTest, AHintShowsOnAddWhileItsFlagIsSetUntilItsBoxIsCheckedOnc
   instance->settings.ProcessHint = true;
   options().ConfigDirty = false;
   tray().Shutdown1Click();
-  RegValue program;
-  RegValue process;
-  machine.registry.QueryValue(kSettingsKey, "ProgramHint", program);
-  machine.registry.QueryValue(kSettingsKey, "ProcessHint", process);
-  EXPECT_EQ(program.number, 0u);
-  EXPECT_EQ(process.number, 1u);
+  EXPECT_EQ(Setting("ProgramHint"), 0u);
+  EXPECT_EQ(Setting("ProcessHint"), 1u);
 }
 
 TEST_F(EntryEditingTest, RunNowAndTerminateNowShowTheirStepsAndPauseFiveDelaysBeyondTheWork) {
@@ -494,12 +496,8 @@ TEST_F(EntryEditingTest, ThePickerTakesItsStoredSizeNeverBelowItsMinimumAndStore
   EXPECT_EQ(picker().ListBox1.height(), 57);
   picker().userResized(640, 300, 632, 273);
   tray().Shutdown1Click();
-  RegValue width;
-  RegValue height;
-  machine.registry.QueryValue(kSettingsKey, "ProcWindow_Width", width);
-  machine.registry.QueryValue(kSettingsKey, "ProcWindow_Height", height);
-  EXPECT_EQ(width.number, 640u);
-  EXPECT_EQ(height.number, 300u);
+  EXPECT_EQ(Setting("ProcWindow_Width"), 640u);
+  EXPECT_EQ(Setting("ProcWindow_Height"), 300u);
 }
 
 }  // namespace
