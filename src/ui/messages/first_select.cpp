@@ -8,7 +8,7 @@ TFirstSelect::TFirstSelect() : Form("FirstSelect")
         .caption = "Attention",
         .size = {220, 96},
         .clientSize = true,
-        .parts = {{&Label1, {30, 16, 170, 13}, {"You must first select an entry"}}, {&BitBtn1, {72, 56, 75, 25}}},
+        .parts = {{&Label1, {42, 16, 150, 13}, {"You must first select an entry"}}, {&BitBtn1, {72, 56, 75, 25}}},
     }.applyTo(*this);
 }
 

@@ -6,8 +6,10 @@
 # entry, OK. Both new entries must stand in the lists and, after File > Save,
 # in the file. A double-click on the entry edits it to "Harsh Termination";
 # "&Terminate Now" from its right-click menu then ends the helper.
-# Screenshots: entries-hint.png, entries-process-entry.png, entries-picker.png,
-# entries-program-entry.png.
+# Before that, Edit in the empty program list asks for a selection, and Add
+# there shows the program hint. Screenshots: entries-first-select.png,
+# entries-program-hint.png, entries-hint.png, entries-process-entry.png,
+# entries-picker.png, entries-program-entry.png.
 set -euo pipefail
 app() { wine "$QM_BIN_DIR/qm_app_wine_driver.exe" "$@" </dev/null | tr -d '\r'; }
 options() { wine "$QM_BIN_DIR/qm_options_wine_driver.exe" "$@" </dev/null | tr -d '\r'; }
@@ -52,6 +54,15 @@ instance=$!
 app open-menu
 xdotool key o
 read -r fileX fileY _ < <(options shown "Quellmarch - Entries.qmf")
+
+# Edit needs a selected entry; Add in the program list shows its own hint.
+list_menu 1 "" e
+photo entries-first-select.png Attention
+click_control Attention OK
+list_menu 1 "" a
+photo entries-program-hint.png "Important Hint"
+click_control "Important Hint" OK
+click_control "Program Entry" Cancel
 
 list_menu 2 "" a
 photo entries-hint.png "Important Hint"
