@@ -50,21 +50,24 @@ std::string DirectoryOf(const std::string& path) {
 Instance::Instance(AppEnvironment environment)
     : env(std::move(environment)),
       app(env.backend),
+      programEntry(formProc),
       options(env.platform.files, saveChanges, overWrite),
+      formProc(env.platform.processes, env.platform.windows),
       formMain(MakeTrayServices(*this)),
+      processEntry(formProc),
       about(env.platform.files, env.platform.shell, information, [this] { return ExeDir; }),
-      browseKill(snapshot, options.ProcessEntries()),
+      browseKill(formProc.snapshot, options.ProcessEntries()),
       runEntries(env.platform.registry, app, env.exeName,
                  [this] { return preregistry.showModal() == ui::ModalResult::Ok; }),
       help(env.platform.help, [this] { return ExeDir; },
            [this](const ui::Form& form) { return env.windowHandle ? env.windowHandle(form) : WindowHandle{0}; }),
-      store(env.platform.files),
-      snapshot(env.platform.processes, env.platform.windows) {}
+      store(env.platform.files) {}
 
 Instance::~Instance() = default;
 
 void Instance::SaveSettings() {
   settings.OptionWindow = {options.width(), options.height()};
+  settings.ProcWindow = {formProc.width(), formProc.height()};
   settings.BrowsekillWindow = {browseKill.width(), browseKill.height()};
   SaveGlobalSettings(env.platform.registry, app, settings, options.CurrentConfigFile);
 }
@@ -85,7 +88,7 @@ void Instance::WireWindows() {
   // The tray's Help is the Options window's, owned by it even while it is hidden.
   formMain.HelpMe = [this] { options.hooks.HelpMe(); };
   formMain.AboutClick = [this] { options.hooks.ShowAboutBox(); };
-  h.AutoAdd = [this] { AutoAdd(options, snapshot, autoAddForm, afterAddForm, app); };
+  h.AutoAdd = [this] { AutoAdd(options, formProc.snapshot, autoAddForm, afterAddForm, app); };
   h.BrowseKillNow = [this] { browseKill.ShowAndRefresh(); };
   h.BrowseKillDefaultChecks = [this] { return browseKill.CheckBox1.checked(); };
   h.SetBrowseKillDefaultChecks = [this](bool on) { browseKill.CheckBox1.setChecked(on); };
@@ -96,6 +99,9 @@ void Instance::WireWindows() {
     browseKill.Refresh();
     browseKill.TerminateThem();
   };
+  formProc.HelpHook = [this] { help.Context(formProc, HelpContext::ProcessPicker); };
+  programEntry.HelpHook = [this] { help.Context(programEntry, HelpContext::ProgramEntry); };
+  processEntry.HelpHook = [this] { help.Context(processEntry, HelpContext::ProcessEntry); };
   options.SetDefaultIcons(formMain.DefaultOnIcon, formMain.DefaultOffIcon);
 }
 
@@ -111,25 +117,31 @@ bool Instance::Start() {
   // centred on the main window take their place from it.
   splash.centreOnScreen();
   app.add(about);
+  app.add(programEntry);
   app.add(options);
   app.add(status);
+  app.add(formProc);
   app.add(formMain);
   if (env.trayWindowCreated) env.trayWindowCreated(formMain);
   formMain.PlaceOnTray();
-  for (ui::Form* form : std::initializer_list<ui::Form*>{&overWrite, &saveChanges, &emptyBoxes, &notfound,
-                                                         &attention, &preregistry, &welcome, &information,
-                                                         &autoAddForm, &afterAddForm, &autoAdvert, &browseKill}) {
+  for (ui::Form* form : std::initializer_list<ui::Form*>{
+           &processEntry, &overWrite, &saveChanges, &firstSelect, &emptyBoxes, &notfound, &attention,
+           &preregistry, &welcome, &information, &firstProgram, &firstprocess, &autoAddForm, &afterAddForm,
+           &autoAdvert, &browseKill}) {
     app.add(*form);
   }
 
   config = std::make_unique<TConfigData>(options.ProgramEntries(), options.ProcessEntries(), store);
   options.BindDocument(*config);
-  engine = std::make_unique<Engine>(env.platform, snapshot, *config, formMain,
+  engine = std::make_unique<Engine>(env.platform, formProc.snapshot, *config, formMain,
                                     env.windowHandle ? env.windowHandle(formMain) : WindowHandle{0});
   formMain.SetBatchActions(engine->batch);
   browseKill.Bind(*config, engine->batch);
+  options.BindEntryEditing({&programEntry, &processEntry, &firstSelect, &firstProgram, &firstprocess, &engine->batch,
+                            &settings.ProgramHint, &settings.ProcessHint});
 
   settings.OptionWindow = {options.width(), options.height()};
+  settings.ProcWindow = {formProc.width(), formProc.height()};
   settings.BrowsekillWindow = {browseKill.width(), browseKill.height()};
   if (!LoadGlobalSettings(env.platform.registry, app, settings, [this] {
         welcome.showModal();
@@ -139,6 +151,7 @@ bool Instance::Start() {
     return false;
   }
   RestoreSize(options, settings.OptionWindow);
+  RestoreSize(formProc, settings.ProcWindow);
   RestoreSize(browseKill, settings.BrowsekillWindow);
   options.ConfigDirty = false;
   options.CurrentConfigFile.clear();

@@ -13,10 +13,15 @@
 #include "config/config_data.h"
 #include "engine/engine.h"
 #include "platform/platform.h"
+#include "ui/dialogs/process_entry.h"
+#include "ui/dialogs/process_picker.h"
+#include "ui/dialogs/program_entry.h"
 #include "ui/messages/about_form.h"
 #include "ui/messages/attention.h"
 #include "ui/messages/auto_advert.h"
 #include "ui/messages/empty_boxes.h"
+#include "ui/messages/first_select.h"
+#include "ui/messages/first_use_hints.h"
 #include "ui/messages/information.h"
 #include "ui/messages/notfound.h"
 #include "ui/messages/preregistry.h"
@@ -85,8 +90,14 @@ class Instance {
   TTerminatingStatus status;
   TFormSaveChanges saveChanges;
   TOverWrite overWrite;
+  // The entry dialogs refer to the picker, made after the first of them.
+  TProgramEntry programEntry;
   TOptionForm1 options;
+  // Owns the process snapshot the engine works on.
+  TFormProc formProc;
   TFormMain formMain;
+  TProcessEntry processEntry;
+  TFirstSelect firstSelect;
   TEmptyBoxes emptyBoxes;
   Tnotfound notfound;
   Tattention attention;
@@ -99,6 +110,8 @@ class Instance {
   TAutoAddForm autoAddForm;
   TAfterAddForm afterAddForm;
   TBrowseKill browseKill;
+  TFirstProgram firstProgram;
+  Tfirstprocess firstprocess;
 
   GlobalSettings settings;
   RunEntries runEntries;
@@ -108,7 +121,6 @@ class Instance {
   HelpRequests help;
   FilesTextStore store;
   std::unique_ptr<TConfigData> config;
-  ProcessSnapshot snapshot;
   std::unique_ptr<Engine> engine;
 };
 

@@ -10,7 +10,7 @@ ProcessSnapshot::ProcessSnapshot(Processes& processes, TopWindows& windows,
     : windows_(windows), enumerator_(processes), windowTitlesChecked_(std::move(windowTitlesChecked)) {}
 
 void ProcessSnapshot::Refresh() {
-  refreshed_ = true;
+  ++refreshes_;
   rows_.Clear();
   enumerator_.FillList(rows_);  // a failed listing leaves only the window rows
   if (windowTitlesChecked_ && windowTitlesChecked_()) {

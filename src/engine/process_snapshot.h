@@ -18,7 +18,8 @@ inline constexpr std::size_t kWindowTitleBuffer = 110;
 // The `ProcessSnapshot`: the sorted rows of the running processes and, when
 // the process picker's window-titles box is checked, of the titled top-level
 // windows. Every refresh replaces the rows whole; nothing refreshes them by
-// itself. The picker shows these rows; the engine owns them.
+// itself. The process picker owns the snapshot and shows its rows; the
+// engine refreshes and reads them through a reference.
 class ProcessSnapshot {
  public:
   // `windowTitlesChecked` reads the picker's "Also show and select processes
@@ -37,7 +38,10 @@ class ProcessSnapshot {
   void RefreshForShow();
 
   // False until the first refresh (the picker's list is disabled until then).
-  bool Refreshed() const { return refreshed_; }
+  bool Refreshed() const { return refreshes_ > 0; }
+  // How many refreshes there were: a view that shows the rows refills itself
+  // only when this moved on since it last did.
+  std::size_t RefreshCount() const { return refreshes_; }
   bool IsNT() const { return enumerator_.IsNT(); }
   std::size_t Count() const { return rows_.Count(); }
   const std::string& Row(std::size_t index) const { return rows_[index]; }
@@ -51,7 +55,7 @@ class ProcessSnapshot {
   ListBoxPS enumerator_;
   std::function<bool()> windowTitlesChecked_;
   SortedRows rows_;
-  bool refreshed_ = false;
+  std::size_t refreshes_ = 0;
 };
 
 }  // namespace qm

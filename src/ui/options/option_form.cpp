@@ -53,6 +53,7 @@ TOptionForm1::TOptionForm1(Files& files, TFormSaveChanges& saveChanges, TOverWri
   SaveDialog1.filter = "Quellmarch Configuration  File (*.qmf)|*.qmf";
   SaveDialog1.defaultExt = "qmf";
   BindEvents();
+  BindListEditing();
   UpdateTitle();
 }
 

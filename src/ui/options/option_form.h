@@ -10,6 +10,7 @@
 #include "config/config_data.h"
 #include "platform/files.h"
 #include "ui/check_lists/check_list_entries.h"
+#include "ui/options/entry_editing.h"
 #include "ui/options/save_questions.h"
 #include "ui/toolkit/toolkit.h"
 
@@ -76,6 +77,23 @@ class TOptionForm1 : public ui::Form {
   void ResetIcons();
   void ResizeIt();
 
+  // Editing the two lists by hand (entry_editing.cpp). The instance binds
+  // the dialogs and services they use once they exist.
+  void BindEntryEditing(const EntryEditingParts& parts) { editing_ = parts; }
+  void AddProgramEntry();
+  void EditProgramEntry();
+  void DeleteProgramEntry();
+  void DoProgramEntry();
+  void AddProcessEntry();
+  void EditProcessEntry();
+  void DeleteProcessEntry();
+  void DoProcessEntry();
+  void RightDown1(ui::MouseButton button, int x, int y);
+  void RightDown2(ui::MouseButton button, int x, int y);
+  void ShowProgramEntryDialog(int index);
+  void ShowProcessEntryDialog(int index);
+  void AddCompanionProgramEntry(const std::string& processString);
+
   ui::Image Image3{*this, "Image3"};
   // These lie over the frames "Startup Behavior" and "Appearance" without
   // belonging to them. Controls made earlier stay above those made later, so
@@ -132,6 +150,17 @@ class TOptionForm1 : public ui::Form {
   ui::MenuItem GettingStarted1{*this, "GettingStarted1", "Getting Started"};
   ui::MenuItem TableofContents1{*this, "TableofContents1", "&Table of Contents"};
 
+  ui::PopupMenu PopupMenu1{*this, "PopupMenu1"};
+  ui::MenuItem AddProgram1{*this, "AddProgram1", "&Add"};
+  ui::MenuItem EditProgram1{*this, "EditProgram1", "&Edit"};
+  ui::MenuItem DeleteProgram1{*this, "DeleteProgram1", "&Delete"};
+  ui::MenuItem RunNow1{*this, "RunNow1", "&Run Now"};
+  ui::PopupMenu PopupMenu2{*this, "PopupMenu2"};
+  ui::MenuItem AddProcess1{*this, "AddProcess1", "&Add"};
+  ui::MenuItem EditProcess1{*this, "EditProcess1", "&Edit"};
+  ui::MenuItem DeleteProcess1{*this, "DeleteProcess1", "&Delete"};
+  ui::MenuItem TerminateNow1{*this, "TerminateNow1", "&Terminate Now"};
+
   ui::OpenPictureDialog OpenPictureDialog1{*this, "OpenPictureDialog1"};
   ui::OpenDialog OpenDialog1{*this, "OpenDialog1"};
   ui::SaveDialog SaveDialog1{*this, "SaveDialog1"};
@@ -140,6 +169,7 @@ class TOptionForm1 : public ui::Form {
   void Layout();
   void BuildMenus();
   void BindEvents();
+  void BindListEditing();
   void ChangeIcon(bool on);
   void RefreshTray();
   // The picture of an icon file, or nothing when it cannot be read or is no
@@ -157,6 +187,7 @@ class TOptionForm1 : public ui::Form {
   CheckListEntries processes_{CheckListBox2};
   const ui::Image* defaultOn_ = nullptr;
   const ui::Image* defaultOff_ = nullptr;
+  EntryEditingParts editing_;
 };
 
 // The file-name part of a path: what follows the last '\', '/' or ':'.

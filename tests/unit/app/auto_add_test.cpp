@@ -82,7 +82,7 @@ TEST_F(AutoAddTest, EachListGetsAnEntryForEveryRunningProgramItDoesNotNameYet) {
       machine.world.AddWindow(pid, "Window of " + path);
     }
     StartWith({c.programEntries, c.processEntries});
-    instance->snapshot.SetWindowTitlesSource([&c] { return c.windowTitles; });
+    instance->formProc.CheckBox1.setChecked(c.windowTitles);
     reports.clear();
     RunAutoAdd();
     EXPECT_EQ(Stored(options().ProgramEntries(), c.programEntries.size()), c.addedPrograms);

@@ -93,7 +93,7 @@ TEST_F(BrowseKillTest, ConfiguredRowsComeFirstAndTheSeparatorOnlyBetweenTwoGroup
     EndEverything();
     RunUsualPrograms();
     StartWith({{}, c.processEntries, "", c.markUnspecified ? "BrowseKill_DefaultChecks=1\r\n" : ""});
-    instance->snapshot.SetWindowTitlesSource([&c] { return c.windowTitles; });
+    instance->formProc.CheckBox1.setChecked(c.windowTitles);
     tray().BrowseKill1.userClick();
     EXPECT_TRUE(bk().visible());
     EXPECT_EQ(Rows(), c.rows);
