@@ -50,6 +50,7 @@ using qm::testing::PrintRect;
 using qm::testing::ReadText;
 using qm::testing::ResizeStep;
 using qm::testing::SizeStoredStep;
+using qm::testing::VisibleWindow;
 using qm::testing::WaitFor;
 using qm::testing::WriteText;
 
@@ -108,13 +109,8 @@ int Prepare(const std::string& file) {
 
 HWND ShownWindow(const std::string& caption, DWORD ms = 30000) {
   HWND window = nullptr;
-  WaitFor(
-      [&] {
-        window = FindWindowA(nullptr, caption.c_str());
-        return window != nullptr && IsWindowVisible(window);
-      },
-      ms);
-  return window != nullptr && IsWindowVisible(window) ? window : nullptr;
+  WaitFor([&] { return (window = VisibleWindow(caption)) != nullptr; }, ms);
+  return window;
 }
 
 HWND BrowseKillList() {

@@ -90,11 +90,8 @@ std::string HelperPath() { return ReadText(PathFile()); }
 
 HWND ShownWindow(const std::string& title) {
   HWND window = nullptr;
-  WaitFor([&] {
-    window = FindWindowA(nullptr, title.c_str());
-    return window != nullptr && IsWindowVisible(window);
-  });
-  return window != nullptr && IsWindowVisible(window) ? window : nullptr;
+  WaitFor([&] { return (window = qm::testing::VisibleWindow(title)) != nullptr; });
+  return window;
 }
 
 std::vector<HWND> Children(HWND parent, const char* className) {

@@ -65,6 +65,16 @@ inline HWND ChildCaptioned(HWND parent, const std::string& caption) {
 }
 
 // "left top width height", no line end.
+// The visible one of the top-level windows captioned so: the program's
+// hidden main window and its message boxes share the caption "Quellmarch".
+inline HWND VisibleWindow(const std::string& caption) {
+  HWND candidate = nullptr;
+  while ((candidate = FindWindowExA(nullptr, candidate, nullptr, caption.c_str())) != nullptr) {
+    if (IsWindowVisible(candidate)) return candidate;
+  }
+  return nullptr;
+}
+
 inline void PrintRect(HWND window) {
   RECT r{};
   GetWindowRect(window, &r);

@@ -168,10 +168,7 @@ int BoxChecked() {
 }
 
 int Dialog(const std::string& title) {
-  if (!WaitFor([&] {
-        HWND dialog = FindWindowA(nullptr, title.c_str());
-        return dialog != nullptr && IsWindowVisible(dialog);
-      })) {
+  if (!WaitFor([&] { return qm::testing::VisibleWindow(title) != nullptr; })) {
     return Fail("no window \"" + title + "\" is shown");
   }
   return 0;

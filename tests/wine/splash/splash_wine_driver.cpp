@@ -37,6 +37,7 @@ namespace {
 using qm::testing::ExeDir;
 using qm::testing::Fail;
 using qm::testing::ReadText;
+using qm::testing::VisibleWindow;
 using qm::testing::WaitFor;
 using qm::testing::WriteText;
 
@@ -84,14 +85,6 @@ HWND SplashWindow() {
     if ((GetWindowLongA(candidate, GWL_STYLE) & WS_CAPTION) == 0) found = candidate;
   }
   return found;
-}
-
-HWND VisibleWindow(const std::string& caption) {
-  HWND candidate = nullptr;
-  while ((candidate = FindWindowExA(nullptr, candidate, nullptr, caption.c_str())) != nullptr) {
-    if (IsWindowVisible(candidate)) return candidate;
-  }
-  return nullptr;
 }
 
 // What the screen shows of the window, after `settle` ms for its painting.
