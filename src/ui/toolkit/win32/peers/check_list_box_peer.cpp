@@ -83,7 +83,13 @@ public:
                      GetSysColor(!list.enabled() ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
         HGDIOBJ old = SelectObject(dc, backend.fonts().get(list.font()));
         const std::string& text = list.item(index);
-        TextOutA(dc, textArea.left + 2, textArea.top + 1, text.c_str(), static_cast<int>(text.size()));
+        // Centred on the row: a face as tall as the row (Fixedsys) would
+        // otherwise lose its bottom line, and with it every underscore.
+        TEXTMETRICA metrics{};
+        GetTextMetricsA(dc, &metrics);
+        const int spare = static_cast<int>(textArea.bottom - textArea.top) - static_cast<int>(metrics.tmHeight);
+        TextOutA(dc, textArea.left + 2, textArea.top + (spare > 0 ? spare / 2 : 0), text.c_str(),
+                 static_cast<int>(text.size()));
         SelectObject(dc, old);
         if (item.itemState & ODS_FOCUS) {
             DrawFocusRect(dc, &textArea);
