@@ -50,7 +50,8 @@ using qm::testing::PrintRect;
 using qm::testing::ReadText;
 using qm::testing::ResizeStep;
 using qm::testing::SizeStoredStep;
-using qm::testing::VisibleWindow;
+using qm::testing::PrintClientRect;
+using qm::testing::ShownWindow;
 using qm::testing::WaitFor;
 using qm::testing::WriteText;
 
@@ -107,11 +108,6 @@ int Prepare(const std::string& file) {
   return 0;
 }
 
-HWND ShownWindow(const std::string& caption, DWORD ms = 30000) {
-  HWND window = nullptr;
-  WaitFor([&] { return (window = VisibleWindow(caption)) != nullptr; }, ms);
-  return window;
-}
 
 HWND BrowseKillList() {
   HWND window = ShownWindow(kBrowseKill);
@@ -198,16 +194,10 @@ int Rect(const std::string& caption, DWORD ms) {
   return 0;
 }
 
-// Without a window manager (Xvfb) nothing draws the frame: a photo shows
-// the client area.
 int Client(const std::string& caption) {
   HWND window = ShownWindow(caption);
   if (window == nullptr) return Fail("no window \"" + caption + "\" is shown");
-  RECT r{};
-  GetClientRect(window, &r);
-  POINT origin{0, 0};
-  ClientToScreen(window, &origin);
-  std::printf("%ld %ld %ld %ld\n", origin.x, origin.y, r.right, r.bottom);
+  PrintClientRect(window);
   return 0;
 }
 

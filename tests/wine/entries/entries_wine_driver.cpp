@@ -41,6 +41,7 @@ namespace {
 using qm::testing::ExeDir;
 using qm::testing::Fail;
 using qm::testing::ReadText;
+using qm::testing::ShownWindow;
 using qm::testing::WaitFor;
 using qm::testing::WriteText;
 
@@ -88,11 +89,6 @@ int Prepare() {
 // shows; kept from the start, since the test ends the helper.
 std::string HelperPath() { return ReadText(PathFile()); }
 
-HWND ShownWindow(const std::string& title) {
-  HWND window = nullptr;
-  WaitFor([&] { return (window = qm::testing::VisibleWindow(title)) != nullptr; });
-  return window;
-}
 
 std::vector<HWND> Children(HWND parent, const char* className) {
   struct Search {
@@ -127,11 +123,7 @@ void PrintCentre(HWND window) {
 int Window(const std::string& title) {
   HWND window = ShownWindow(title);
   if (window == nullptr) return Fail("no window \"" + title + "\" is shown");
-  RECT r{};
-  GetClientRect(window, &r);
-  POINT origin{0, 0};
-  ClientToScreen(window, &origin);
-  std::printf("%ld %ld %ld %ld\n", origin.x, origin.y, r.right, r.bottom);
+  qm::testing::PrintClientRect(window);
   return 0;
 }
 

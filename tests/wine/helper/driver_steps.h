@@ -64,7 +64,6 @@ inline HWND ChildCaptioned(HWND parent, const std::string& caption) {
   return ChildWhere(parent, [&](const std::string& text) { return text == caption; });
 }
 
-// "left top width height", no line end.
 // The visible one of the top-level windows captioned so: the program's
 // hidden main window and its message boxes share the caption "Quellmarch".
 inline HWND VisibleWindow(const std::string& caption) {
@@ -75,6 +74,25 @@ inline HWND VisibleWindow(const std::string& caption) {
   return nullptr;
 }
 
+// Waits up to `ms` for a visible window captioned so; null when none came.
+inline HWND ShownWindow(const std::string& caption, DWORD ms = 30000) {
+  HWND window = nullptr;
+  WaitFor([&] { return (window = VisibleWindow(caption)) != nullptr; }, ms);
+  return window;
+}
+
+// "left top width height" of the client area on the screen, with a line end.
+// Without a window manager (Xvfb) nothing draws the frame: a photo shows the
+// client area.
+inline void PrintClientRect(HWND window) {
+  RECT r{};
+  GetClientRect(window, &r);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  std::printf("%ld %ld %ld %ld\n", origin.x, origin.y, r.right, r.bottom);
+}
+
+// "left top width height", no line end.
 inline void PrintRect(HWND window) {
   RECT r{};
   GetWindowRect(window, &r);
