@@ -127,6 +127,13 @@ int Window(const std::string& title) {
   return 0;
 }
 
+// Gives the window that outer size; fails when it took another.
+int Resize(const std::string& title, int width, int height) {
+  HWND window = ShownWindow(title);
+  if (window == nullptr) return Fail("no window \"" + title + "\" is shown");
+  return qm::testing::ResizeStep(window, width, height);
+}
+
 int Control(const std::string& title, const std::string& text) {
   HWND window = ShownWindow(title);
   if (window == nullptr) return Fail("no window \"" + title + "\" is shown");
@@ -300,12 +307,14 @@ int main(int argc, char** argv) {
   const std::string step = argc > 1 ? argv[1] : "";
   const std::string arg = argc > 2 ? argv[2] : "";
   const std::string second = argc > 3 ? argv[3] : "";
+  const std::string third = argc > 4 ? argv[4] : "";
   if (step == "prepare") return Prepare();
   if (step == "window") return Window(arg);
   if (step == "control") return Control(arg, second);
   if (step == "folder") return FolderButton(arg);
   if (step == "list") return List(std::atoi(arg.c_str()), second.empty() ? -1 : std::atoi(second.c_str()));
   if (step == "picker-row") return PickerRow();
+  if (step == "resize") return Resize(arg, std::atoi(second.c_str()), std::atoi(third.c_str()));
   if (step == "field-is") return FieldIs(arg);
   if (step == "lists") return Lists(arg);
   if (step == "saved") return Saved(arg);

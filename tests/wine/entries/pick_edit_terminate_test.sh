@@ -9,7 +9,7 @@
 # Before that, Edit in the empty program list asks for a selection, and Add
 # there shows the program hint. Screenshots: entries-first-select.png,
 # entries-program-hint.png, entries-hint.png, entries-process-entry.png,
-# entries-picker.png, entries-program-entry.png.
+# entries-picker.png, entries-picker-minimum.png, entries-program-entry.png.
 set -euo pipefail
 app() { wine "$QM_BIN_DIR/qm_app_wine_driver.exe" "$@" </dev/null | tr -d '\r'; }
 options() { wine "$QM_BIN_DIR/qm_options_wine_driver.exe" "$@" </dev/null | tr -d '\r'; }
@@ -75,6 +75,9 @@ click_control "Select a Process to Copy into Edit Box" REFRESH
 read -r x y < <(entries picker-row)
 click "$x" "$y"
 photo entries-picker.png "Select a Process to Copy into Edit Box"
+entries resize "Select a Process to Copy into Edit Box" 630 160 >/dev/null
+photo entries-picker-minimum.png "Select a Process to Copy into Edit Box"
+entries resize "Select a Process to Copy into Edit Box" 693 509 >/dev/null
 click_control "Select a Process to Copy into Edit Box" OK
 entries field-is "Process Entry"
 click_control "Process Entry" "Automatically add an entry for this process to the Run Program box"
