@@ -11,6 +11,8 @@ CPSAPI::CPSAPI(Processes& processes) : processes_(processes) {
   if (isNT_) {
     psapi_ = processes_.LoadLibraryA("PSAPI.DLL");
     vdmdbg_ = processes_.LoadLibraryA("VDMDBG.DLL");
+    const ModuleHandle kernel = processes_.GetModuleHandleA("KERNEL32.DLL");
+    if (kernel != 0 && processes_.HasProcAddress(kernel, "QueryFullProcessImageNameA")) imageNameKernel_ = kernel;
   }
 }
 
@@ -45,6 +47,9 @@ bool CPSAPI::EnumerateNt() {
     std::string fileName;
     if (const ModuleHandle exe = processes_.FirstProcessModule(psapi_, process); exe != 0) {
       fileName = processes_.GetModuleFileNameExA(psapi_, process, exe, kFileNameBuffer);
+    }
+    if (fileName.empty() && imageNameKernel_ != 0) {
+      fileName = processes_.QueryFullProcessImageNameA(imageNameKernel_, process, kFileNameBuffer);
     }
     const bool goOn = fileName.empty() || OnProcess(fileName, ids[i]);
     processes_.CloseHandle(process);

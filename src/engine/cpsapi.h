@@ -16,6 +16,13 @@ inline constexpr std::size_t kFileNameBuffer = 260;
 // The process enumerator. It hides the two Windows families: PSAPI.DLL on NT,
 // the Toolhelp functions of KERNEL32.DLL on 95/98. On NT both PSAPI.DLL and
 // VDMDBG.DLL are loaded for the object's lifetime.
+//
+// A 32-bit program on 64-bit Windows cannot list the modules of a 64-bit
+// process (EnumProcessModules fails with ERROR_PARTIAL_COPY), so the NT
+// listing would skip almost every program a user runs today. Where a process
+// opened but its file name could not be read that way, the enumerator asks
+// KERNEL32.DLL's QueryFullProcessImageNameA (Vista and later) with the same
+// handle; Windows 2000 and earlier lack that call and list as before.
 class CPSAPI {
  public:
   explicit CPSAPI(Processes& processes);
@@ -40,6 +47,7 @@ class CPSAPI {
   bool isNT_ = false;
   ModuleHandle psapi_ = 0;
   ModuleHandle vdmdbg_ = 0;
+  ModuleHandle imageNameKernel_ = 0;  // KERNEL32.DLL where it has QueryFullProcessImageNameA
 };
 
 // The enumerator that turns each process into a row of a list.

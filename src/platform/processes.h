@@ -54,6 +54,12 @@ class Processes {
   virtual std::string GetModuleFileNameExA(ModuleHandle psapi, ObjectHandle process, ModuleHandle module,
                                           std::size_t limit) = 0;
 
+  // QueryFullProcessImageNameA of KERNEL32.DLL (Vista and later), reached
+  // through its module handle: the Win32 path of the process's executable, at
+  // most `limit` - 1 characters; empty on failure. Unlike the module list it
+  // works across the 32/64-bit line.
+  virtual std::string QueryFullProcessImageNameA(ModuleHandle kernel, ObjectHandle process, std::size_t limit) = 0;
+
   // Toolhelp of KERNEL32.DLL, reached through its module handle. A failed
   // snapshot is the null handle.
   virtual ObjectHandle CreateToolhelp32Snapshot(ModuleHandle kernel, std::uint32_t flags, ProcessId pid) = 0;

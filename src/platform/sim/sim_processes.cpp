@@ -9,6 +9,8 @@ namespace {
 constexpr std::uint32_t kSynchronize = 0x00100000;
 constexpr std::uint32_t kTerminate = 0x0001;
 constexpr std::uint32_t kQueryAndRead = 0x0410;
+constexpr std::uint32_t kQueryInformation = 0x0400;
+constexpr std::uint32_t kQueryLimitedInformation = 0x1000;
 constexpr std::uint32_t kInfinite = 0xFFFFFFFF;
 constexpr ModuleHandle kKernelModule = 0x7C800000;
 constexpr ModuleHandle kExeModule = 0x00400000;
@@ -74,7 +76,7 @@ ModuleHandle SimProcesses::FirstProcessModule(ModuleHandle psapi, ObjectHandle p
   if (!LibraryHas(psapi, "EnumProcessModules") || h == nullptr || h->isSnapshot) return 0;
   if ((h->access & kQueryAndRead) != kQueryAndRead) return 0;
   SimProcess* p = ProcessOf(*h);
-  return (p != nullptr && !p->exited) ? kExeModule : 0;
+  return (p != nullptr && !p->exited && p->modulesListable) ? kExeModule : 0;
 }
 
 std::string SimProcesses::GetModuleFileNameExA(ModuleHandle psapi, ObjectHandle process, ModuleHandle module,
@@ -83,6 +85,15 @@ std::string SimProcesses::GetModuleFileNameExA(ModuleHandle psapi, ObjectHandle 
   if (!LibraryHas(psapi, "GetModuleFileNameExA") || h == nullptr || h->isSnapshot || module != kExeModule) return {};
   SimProcess* p = ProcessOf(*h);
   if (p == nullptr || p->exited || limit == 0) return {};
+  return p->path.substr(0, limit - 1);
+}
+
+std::string SimProcesses::QueryFullProcessImageNameA(ModuleHandle kernel, ObjectHandle process, std::size_t limit) {
+  Handle* h = Find(process);
+  if (!LibraryHas(kernel, "QueryFullProcessImageNameA") || h == nullptr || h->isSnapshot) return {};
+  if ((h->access & (kQueryInformation | kQueryLimitedInformation)) == 0) return {};
+  SimProcess* p = ProcessOf(*h);
+  if (p == nullptr || p->exited || !p->imageNameReadable || limit == 0) return {};
   return p->path.substr(0, limit - 1);
 }
 

@@ -28,6 +28,8 @@ class SimProcesses final : public Processes {
   std::string GetModuleFileNameExA(ModuleHandle psapi, ObjectHandle process, ModuleHandle module,
                                   std::size_t limit) override;
 
+  std::string QueryFullProcessImageNameA(ModuleHandle kernel, ObjectHandle process, std::size_t limit) override;
+
   ObjectHandle CreateToolhelp32Snapshot(ModuleHandle kernel, std::uint32_t flags, ProcessId pid) override;
   bool Process32First(ModuleHandle kernel, ObjectHandle snapshot, ToolhelpProcessEntry& entry) override;
   bool Process32Next(ModuleHandle kernel, ObjectHandle snapshot, ToolhelpProcessEntry& entry) override;

@@ -49,6 +49,11 @@ void SimWorld::UseWindowsNt() {
   SetLibrary("VDMDBG.DLL", {"VDMEnumTaskWOWEx"});
 }
 
+void SimWorld::UseWindowsVistaOrLater() {
+  UseWindowsNt();
+  libraries_["KERNEL32.DLL"].insert("QueryFullProcessImageNameA");
+}
+
 void SimWorld::SetLibrary(const std::string& name, std::set<std::string> entryPoints) {
   libraries_[UpperAscii(name)] = std::move(entryPoints);
 }

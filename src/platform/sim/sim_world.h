@@ -20,6 +20,10 @@ struct SimProcess {
   ProcessId pid = 0;
   std::string path;            // full file name of the executable
   bool readable = true;        // opens for query+read, so its file name can be listed
+  // Its module list can be read. False for a 64-bit process seen by a 32-bit
+  // program, whose EnumProcessModules fails.
+  bool modulesListable = true;
+  bool imageNameReadable = true;  // QueryFullProcessImageNameA answers for it
   bool terminable = true;      // opens for synchronize+terminate
   CloseAnswer onClose = CloseAnswer::ExitAtOnce;
   std::uint32_t closeDelayMs = 0;
@@ -56,6 +60,8 @@ class SimWorld {
   // 95/98: platform id 1, no PSAPI.DLL or VDMDBG.DLL. NT: id 2, both present.
   void UseWindows9x();
   void UseWindowsNt();
+  // NT 6 (Vista) and later: NT with QueryFullProcessImageNameA in KERNEL32.DLL.
+  void UseWindowsVistaOrLater();
   void SetPlatformId(std::uint32_t id) { platformId_ = id; }
   // A library that loads, with the entry points it exports.
   void SetLibrary(const std::string& name, std::set<std::string> entryPoints);

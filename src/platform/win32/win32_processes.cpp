@@ -16,6 +16,7 @@ using EnumProcessModulesFn = BOOL(WINAPI*)(HANDLE, HMODULE*, DWORD, DWORD*);
 using GetModuleFileNameExAFn = DWORD(WINAPI*)(HANDLE, HMODULE, LPSTR, DWORD);
 using CreateToolhelp32SnapshotFn = HANDLE(WINAPI*)(DWORD, DWORD);
 using Process32Fn = BOOL(WINAPI*)(HANDLE, PROCESSENTRY32*);
+using QueryFullProcessImageNameAFn = BOOL(WINAPI*)(HANDLE, DWORD, LPSTR, DWORD*);
 
 // Module handles count up to 1024 per process; only the first is used.
 constexpr DWORD kModuleHandles = 1024;
@@ -48,7 +49,7 @@ ModuleHandle Win32Processes::LoadLibraryA(const std::string& name) {
 
 void Win32Processes::FreeLibrary(ModuleHandle module) {
   if (module == psapi_.module) psapi_ = {};
-  if (module == toolhelp_.module) toolhelp_ = {};
+  if (module == kernel_.module) kernel_ = {};
   ::FreeLibrary(AsModule(module));
 }
 
@@ -70,14 +71,15 @@ const Win32Processes::PsapiEntries& Win32Processes::Psapi(ModuleHandle module) {
   return psapi_;
 }
 
-const Win32Processes::ToolhelpEntries& Win32Processes::Toolhelp(ModuleHandle module) {
-  if (toolhelp_.module != module) {
-    toolhelp_.module = module;
-    toolhelp_.createSnapshot = Lookup(module, "CreateToolhelp32Snapshot");
-    toolhelp_.first = Lookup(module, "Process32First");
-    toolhelp_.next = Lookup(module, "Process32Next");
+const Win32Processes::KernelEntries& Win32Processes::Kernel(ModuleHandle module) {
+  if (kernel_.module != module) {
+    kernel_.module = module;
+    kernel_.createSnapshot = Lookup(module, "CreateToolhelp32Snapshot");
+    kernel_.first = Lookup(module, "Process32First");
+    kernel_.next = Lookup(module, "Process32Next");
+    kernel_.queryImageName = Lookup(module, "QueryFullProcessImageNameA");
   }
-  return toolhelp_;
+  return kernel_;
 }
 
 bool Win32Processes::EnumProcesses(ModuleHandle psapi, std::span<ProcessId> ids, std::size_t& count) {
@@ -115,15 +117,26 @@ std::string Win32Processes::GetModuleFileNameExA(ModuleHandle psapi, ObjectHandl
   return name;
 }
 
+std::string Win32Processes::QueryFullProcessImageNameA(ModuleHandle kernel, ObjectHandle process,
+                                                      std::size_t limit) {
+  const auto fn = As<QueryFullProcessImageNameAFn>(Kernel(kernel).queryImageName);
+  if (fn == nullptr || limit == 0) return {};
+  std::string name(limit, '\0');
+  DWORD length = static_cast<DWORD>(limit);  // in: the buffer's size; out: the characters written
+  if (!fn(AsHandle(process), 0, name.data(), &length)) return {};  // 0: the Win32 path form
+  name.resize(length < limit ? length : limit - 1);
+  return name;
+}
+
 ObjectHandle Win32Processes::CreateToolhelp32Snapshot(ModuleHandle kernel, std::uint32_t flags, ProcessId pid) {
-  const auto fn = As<CreateToolhelp32SnapshotFn>(Toolhelp(kernel).createSnapshot);
+  const auto fn = As<CreateToolhelp32SnapshotFn>(Kernel(kernel).createSnapshot);
   if (fn == nullptr) return 0;
   HANDLE snapshot = fn(flags, pid);
   return snapshot == INVALID_HANDLE_VALUE ? 0 : reinterpret_cast<ObjectHandle>(snapshot);
 }
 
 bool Win32Processes::NextEntry(ModuleHandle kernel, ObjectHandle snapshot, ToolhelpProcessEntry& entry, bool first) {
-  const ToolhelpEntries& entries = Toolhelp(kernel);
+  const KernelEntries& entries = Kernel(kernel);
   const auto fn = As<Process32Fn>(first ? entries.first : entries.next);
   if (fn == nullptr) return false;
   PROCESSENTRY32 record{};

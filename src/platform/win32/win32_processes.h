@@ -22,6 +22,8 @@ class Win32Processes final : public Processes {
   std::string GetModuleFileNameExA(ModuleHandle psapi, ObjectHandle process, ModuleHandle module,
                                    std::size_t limit) override;
 
+  std::string QueryFullProcessImageNameA(ModuleHandle kernel, ObjectHandle process, std::size_t limit) override;
+
   ObjectHandle CreateToolhelp32Snapshot(ModuleHandle kernel, std::uint32_t flags, ProcessId pid) override;
   bool Process32First(ModuleHandle kernel, ObjectHandle snapshot, ToolhelpProcessEntry& entry) override;
   bool Process32Next(ModuleHandle kernel, ObjectHandle snapshot, ToolhelpProcessEntry& entry) override;
@@ -43,19 +45,20 @@ class Win32Processes final : public Processes {
     void* enumProcessModules = nullptr;
     void* getModuleFileNameExA = nullptr;
   };
-  struct ToolhelpEntries {
+  struct KernelEntries {
     ModuleHandle module = 0;
     void* createSnapshot = nullptr;
     void* first = nullptr;
     void* next = nullptr;
+    void* queryImageName = nullptr;
   };
   const PsapiEntries& Psapi(ModuleHandle module);
-  const ToolhelpEntries& Toolhelp(ModuleHandle module);
+  const KernelEntries& Kernel(ModuleHandle module);
   bool NextEntry(ModuleHandle kernel, ObjectHandle snapshot, ToolhelpProcessEntry& entry, bool first);
 
   PsapiEntries psapi_;
   std::vector<ModuleHandle> modules_;  // EnumProcessModules' buffer, kept between calls
-  ToolhelpEntries toolhelp_;
+  KernelEntries kernel_;
 };
 
 }  // namespace qm::win32

@@ -66,6 +66,42 @@ TEST_P(CpsapiTest, FileNamesAreCutAt259Characters) {
   EXPECT_LE(row.size(), kRowPidWidth + kRowFileNameWidth + 1 + 259);
 }
 
+// A 32-bit program on 64-bit Windows cannot list a 64-bit process's modules.
+// Which systems still give it a row, read by the image-name call.
+TEST(CpsapiAcrossTheBitLine, AProcessWhoseModulesCannotBeListedIsReadByItsImageName) {
+  enum class System { Win9x, Nt2000, VistaOrLater };
+  struct Case {
+    System system;
+    bool imageNameReadable;
+    bool listed;
+  };
+  const Case cases[] = {
+      {System::VistaOrLater, true, true},
+      {System::VistaOrLater, false, false},  // both routes fail: skipped as before
+      {System::Nt2000, true, false},         // no QueryFullProcessImageNameA: the listing is unchanged
+      {System::Win9x, true, true},           // Toolhelp never asks for modules
+  };
+  for (const Case& c : cases) {
+    sim::SimMachine machine;
+    if (c.system == System::Win9x) machine.world.UseWindows9x();
+    if (c.system == System::VistaOrLater) machine.world.UseWindowsVistaOrLater();
+    machine.world.AddProcess(100, "C:\\Windows\\SysWOW64\\start.exe");
+    sim::SimProcess& wide = machine.world.AddProcess(200, "C:\\Program Files\\Wide\\wide.exe");
+    wide.modulesListable = false;
+    wide.imageNameReadable = c.imageNameReadable;
+
+    SortedRows rows;
+    ListBoxPS enumerator(machine.processes);
+    EXPECT_TRUE(enumerator.FillList(rows));
+    const std::string expected = FormatProcessRow(200, "C:\\Program Files\\Wide\\wide.exe");
+    const bool listed = rows.Count() == 2 && rows[1] == expected;
+    EXPECT_EQ(listed, c.listed) << "system " << static_cast<int>(c.system) << ", image name readable "
+                                << c.imageNameReadable;
+    EXPECT_EQ(rows[0], FormatProcessRow(100, "C:\\Windows\\SysWOW64\\start.exe"));
+    EXPECT_EQ(machine.processes.OpenHandleCount(), 0u);
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(BothFamilies, CpsapiTest, ::testing::Values(true, false),
                          [](const auto& family) { return family.param ? "NT" : "Win9x"; });
 
