@@ -101,7 +101,7 @@ Timer* Win32Backend::timer(unsigned id) const
     return it != timers_.end() ? it->second : nullptr;
 }
 
-void Win32Backend::attach(Form& form) { createForm(*this, form); }
+void Win32Backend::attach(Form& form) { attachForm(*this, form); }
 
 int Win32Backend::itemAtPoint(const ListBox& list, int x, int y) const
 {
@@ -129,13 +129,16 @@ void Win32Backend::paintNow(Control& control)
         // Drawn by its parent.
         peer = windowPeerOf(control.parent() != nullptr ? static_cast<Component&>(*control.parent()) : control.form());
     }
-    if (peer != nullptr) {
+    // A form that has no windows yet has nothing to paint.
+    if (peer != nullptr && peer->hwnd != nullptr) {
         RedrawWindow(peer->hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     }
 }
 
 void* Win32Backend::handleOf(const Component& component)
 {
+    // Whoever asks for a handle is about to use the window.
+    realizedFormPeer(component.form());
     WindowPeer* peer = windowPeerOf(component);
     return peer != nullptr ? peer->hwnd : nullptr;
 }
@@ -174,7 +177,7 @@ Size Win32Backend::screenSize() const
 
 void Win32Backend::showForm(Form& form, bool activate)
 {
-    WindowPeer* peer = windowPeerOf(form);
+    WindowPeer* peer = realizedFormPeer(form);
     if (peer == nullptr) {
         return;
     }
@@ -199,14 +202,14 @@ void Win32Backend::showForm(Form& form, bool activate)
 
 void Win32Backend::hideForm(Form& form)
 {
-    if (WindowPeer* peer = windowPeerOf(form)) {
+    if (WindowPeer* peer = windowPeerOf(form); peer != nullptr && peer->hwnd != nullptr) {
         ShowWindow(peer->hwnd, SW_HIDE);
     }
 }
 
 ModalResult Win32Backend::showModal(Form& form)
 {
-    WindowPeer* peer = windowPeerOf(form);
+    WindowPeer* peer = realizedFormPeer(form);
     // Only the owner is disabled: disabling an ancestor of the dialog would
     // disable the dialog too.
     HWND owner = activeOwnWindow();

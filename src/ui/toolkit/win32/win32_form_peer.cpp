@@ -112,6 +112,9 @@ ControlPeer::NativeClass FormPeer::nativeClass() const
 
 void FormPeer::sync(Change what, int)
 {
+    if (!realized()) {
+        return;  // realize() takes the form as it is then
+    }
     auto& form = static_cast<Form&>(control());
     switch (what) {
     case Change::Caption: setText(form.caption()); break;
@@ -190,29 +193,52 @@ bool FormPeer::formMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
     }
 }
 
-void createForm(Win32Backend& backend, Form& form)
+void attachForm(Win32Backend& backend, Form& form)
 {
-    registerClasses();
     auto owned = std::make_unique<FormPeer>(backend, form);
     FormPeer& peer = *owned;
     form.setPeer(std::move(owned));
-    peer.menu = form.menu() != nullptr ? buildMenuBar(backend, form) : nullptr;
-    const ControlPeer::NativeClass native = peer.nativeClass();
-    peer.hwnd = CreateWindowExA(native.exStyle, native.className, form.caption().c_str(), native.style, form.left(),
-                                form.top(), form.width(), form.height(), nullptr, peer.menu, instance(),
-                                static_cast<WindowPeer*>(&peer));
-    if (peer.hwnd == nullptr) {
+    for (Component* c : form.components()) {
+        if (dynamic_cast<Timer*>(c) != nullptr) {
+            peer.realize();
+            return;
+        }
+    }
+}
+
+FormPeer* realizedFormPeer(const Form& form)
+{
+    auto* peer = dynamic_cast<FormPeer*>(peerOf(form));
+    if (peer != nullptr) {
+        peer->realize();
+    }
+    return peer;
+}
+
+void FormPeer::realize()
+{
+    if (realized()) {
+        return;
+    }
+    registerClasses();
+    auto& form = static_cast<Form&>(control());
+    menu = form.menu() != nullptr ? buildMenuBar(backend, form) : nullptr;
+    const NativeClass native = nativeClass();
+    hwnd = CreateWindowExA(native.exStyle, native.className, form.caption().c_str(), native.style, form.left(),
+                           form.top(), form.width(), form.height(), nullptr, menu, instance(),
+                           static_cast<WindowPeer*>(this));
+    if (hwnd == nullptr) {
         throw std::runtime_error("cannot create the window " + form.name());
     }
     if (!form.enabled()) {
-        EnableWindow(peer.hwnd, FALSE);
+        EnableWindow(hwnd, FALSE);
     }
-    peer.tooltip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, peer.hwnd, nullptr, instance(), nullptr);
+    tooltip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr, instance(), nullptr);
     createChildren(backend, form, nullptr);
     for (Component* c : form.components()) {
         if (auto* timer = dynamic_cast<Timer*>(c)) {
-            timer->setPeer(std::make_unique<TimerPeer>(backend, *timer, peer.hwnd));
+            timer->setPeer(std::make_unique<TimerPeer>(backend, *timer, hwnd));
         }
     }
 }

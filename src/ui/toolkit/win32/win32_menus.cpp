@@ -71,7 +71,7 @@ void rebuildMenuBar(WindowPeer& peer)
 
 void Win32Backend::popup(PopupMenu& menu, Control* at, int x, int y)
 {
-    WindowPeer* formPeer = windowPeerOf(menu.form());
+    WindowPeer* formPeer = realizedFormPeer(menu.form());
     if (formPeer == nullptr) {
         return;
     }

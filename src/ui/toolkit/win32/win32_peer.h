@@ -134,11 +134,17 @@ protected:
 };
 
 // A form's window: its frame, menu bar and the tooltip window its controls'
-// hints live in.
+// hints live in. The peer exists from the form's attaching; its windows only
+// from realize(), which the backend calls once the program needs them (to
+// show the form, to hand out a handle, or to run the form's timers). Until
+// then every change stays in the model alone, and realize() builds the
+// windows from what the model holds by then.
 class FormPeer : public ContainerPeer {
 public:
     using ContainerPeer::ContainerPeer;
     ~FormPeer() override;
+    void realize();
+    bool realized() const { return hwnd != nullptr; }
     NativeClass nativeClass() const override;
     void sync(Change what, int index) override;
     // The form's own messages (closing, sizing, timers); true when handled.
@@ -183,8 +189,12 @@ void listSetTopIndex(WindowPeer& peer, int index);
 
 HINSTANCE instance();
 void registerClasses();
-// Creates the form's window and every component's, parents before children.
-void createForm(Win32Backend& backend, Form& form);
+// Gives the form its peer; a form with a timer gets its windows at once,
+// since its timer runs on the form's window whether or not the form shows.
+void attachForm(Win32Backend& backend, Form& form);
+// The form's peer with its windows made (parents before children), or nullptr
+// for a form that was never attached.
+FormPeer* realizedFormPeer(const Form& form);
 DWORD formStyle(const Form& form);
 DWORD formExStyle(const Form& form);
 
@@ -196,6 +206,7 @@ LRESULT CALLBACK containerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 LRESULT CALLBACK controlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
 std::string windowText(HWND hwnd);
+
 
 constexpr const char* kFormClass = "QuellmarchForm";
 constexpr const char* kContainerClass = "QuellmarchContainer";
