@@ -22,6 +22,10 @@ TTerminatingStatus::TTerminatingStatus() : Form("TerminatingStatus")
     ProgressBar1.setParent(Panel1);
     ProgressBar1.setBounds(7, 6, 500, 17);
     ProgressBar1.setRange(0, 100);
+    // Both are repainted at every step of a batch, which holds the thread:
+    // the classic look draws each step many times faster than a visual
+    // style's stretched images (a tenth of a second a batch under 32-bit Wine).
+    ProgressBar1.setThemed(false);
 
     StatusBar1.setParent(Panel1);
     StatusBar1.setBounds(7, 29, 500, 19);
@@ -29,6 +33,7 @@ TTerminatingStatus::TTerminatingStatus() : Form("TerminatingStatus")
     // TrueType face every Windows has, 9 pixels high whatever the screen's
     // dpi; Wine's fonts stand in a fixed-pitch face of the same width.
     StatusBar1.setFont(ui::Font{"Courier New", 7, 9, false, true});
+    StatusBar1.setThemed(false);
 }
 
 // The batches change these while they hold the thread between pauses, with

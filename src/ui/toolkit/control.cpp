@@ -97,6 +97,12 @@ void Control::repaint()
     }
 }
 
+void Control::setThemed(bool themed)
+{
+    requireUnattached("visual style");
+    themed_ = themed;
+}
+
 void Control::requireUnattached(const char* property) const
 {
     if (form().backend() != nullptr) {

@@ -77,6 +77,13 @@ public:
     // a window updated while the thread is busy shows each change.
     void repaint();
 
+    // Drawn in the system's visual style (the default), or in the classic
+    // look: for a control repainted often while the thread is busy, where a
+    // visual style's animation cannot run and its images cost much more to
+    // draw. Taken when the native window is made.
+    bool themed() const { return themed_; }
+    void setThemed(bool themed);
+
     // Shown by the backend on a right-click over the control.
     PopupMenu* popupMenu() const { return popupMenu_; }
     void setPopupMenu(PopupMenu* menu) { popupMenu_ = menu; }
@@ -103,6 +110,7 @@ private:
     std::string hint_;
     Font font_;
     Cursor cursor_ = Cursor::Default;
+    bool themed_ = true;
     PopupMenu* popupMenu_ = nullptr;
 };
 

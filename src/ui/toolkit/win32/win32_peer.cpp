@@ -78,6 +78,20 @@ std::unique_ptr<ControlPeer> makeControlPeer(Win32Backend& backend, Control& con
     throw std::logic_error("no native window for " + control.name());
 }
 
+void useClassicLook(HWND hwnd)
+{
+    // uxtheme.dll came with Windows XP; the exe must still start on 2000.
+    using SetWindowThemeFn = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
+    static const auto setWindowTheme = [] {
+        HMODULE uxtheme = LoadLibraryA("UXTHEME.DLL");
+        return uxtheme != nullptr ? reinterpret_cast<SetWindowThemeFn>(reinterpret_cast<void*>(GetProcAddress(uxtheme, "SetWindowTheme")))
+                                  : nullptr;
+    }();
+    if (setWindowTheme != nullptr) {
+        setWindowTheme(hwnd, L" ", L" ");
+    }
+}
+
 Win32Peer* peerOf(const Component& component)
 {
     return static_cast<Win32Peer*>(component.peer());
@@ -183,6 +197,9 @@ void ControlPeer::create()
             SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&controlProc)));
     }
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(backend.fonts().get(c.font())), FALSE);
+    if (!c.themed()) {
+        useClassicLook(hwnd);
+    }
     created();
     syncAll();
 }

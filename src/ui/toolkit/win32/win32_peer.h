@@ -206,7 +206,9 @@ LRESULT CALLBACK containerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 LRESULT CALLBACK controlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
 std::string windowText(HWND hwnd);
-
+// Draws the control without the visual style (SetWindowTheme with blank
+// names); nothing where the system has no visual styles.
+void useClassicLook(HWND hwnd);
 
 constexpr const char* kFormClass = "QuellmarchForm";
 constexpr const char* kContainerClass = "QuellmarchContainer";
