@@ -29,6 +29,8 @@ while read -r extra; do problems+=("unexpected: $extra"); done < <(comm -13 <(ec
 # PE header: e_lfanew at 0x3C, then "PE\0\0", the machine (0x14C: i386) and,
 # 24 bytes on, the optional header's magic (0x10B: PE32) and at 68 into it
 # the subsystem (2: Windows GUI).
+# One small file is the promise: the exe stays within 1.5 MB.
+max_exe_bytes=1500000
 le() { od -An -t u"$2" -j "$3" -N "$2" "$1" | tr -d ' '; }
 exe="$work/$top/Quellmarch.exe"
 if [[ -f "$exe" ]]; then
@@ -40,6 +42,8 @@ if [[ -f "$exe" ]]; then
     (( $(le "$exe" 2 $((pe + 24))) == 0x10B )) || problems+=("Quellmarch.exe is not a 32-bit (PE32) image")
     (( $(le "$exe" 2 $((pe + 24 + 68))) == 2 )) || problems+=("Quellmarch.exe is not a Windows GUI program")
     "$tools/check-imports.sh" "$exe" >/dev/null || problems+=("Quellmarch.exe needs more than Windows 2000 has")
+    size="$(stat -c %s "$exe")"
+    (( size <= max_exe_bytes )) || problems+=("Quellmarch.exe is $size bytes, more than $max_exe_bytes")
   fi
 fi
 

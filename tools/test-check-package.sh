@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Tests check-package.sh: it passes the package tools/package.sh built, and
 # refuses each way a package can go wrong (a stray or missing file, an exe
-# that is not the 32-bit one, a text with Unix line ends).
+# that is not the 32-bit one or too big, a text with Unix line ends).
 #   test-check-package.sh Quellmarch-<version>.zip
 set -uo pipefail
 
@@ -30,6 +30,7 @@ variant() {
 variant stray_dll 'cp Quellmarch.exe libstdc++-6.dll'
 variant missing_help 'rm QuellmarchHelp.chm'
 variant pe32_plus 'printf "\x0b\x02" | dd of=Quellmarch.exe bs=1 seek=$(( $(od -An -t u4 -j 60 -N 4 Quellmarch.exe) + 24 )) conv=notrunc status=none'
+variant oversized_exe 'truncate -s 1500001 Quellmarch.exe'
 variant unix_readme 'sed -i "s/\r$//" ReadMe.txt'
 
 (( failures == 0 )) && echo "test-check-package: all cases as expected"
