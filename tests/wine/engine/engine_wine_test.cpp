@@ -1,7 +1,7 @@
 // Drives the engine against real processes: copies of qm_test_helper.exe
 // under known names that answer a close request as the scenario needs.
 //
-//   qm_engine_wine_test.exe normal|harsh|polite|learn|launch|nop
+//   qm_engine_wine_test.exe normal|harsh|polite|learn|launch|launch_system|nop
 //
 // Exit code 0 when every check of the scenario held.
 
@@ -232,6 +232,26 @@ void Launch(Scenario& s) {
   RemoveDirectoryA(startDir.c_str());
 }
 
+// A program of the system's own in System32, which a 32-bit exe on 64-bit
+// Windows would be shown as SysWOW64 (where it is missing) unless it goes
+// round the redirection.
+void LaunchSystem(Scenario& s) {
+  const std::string native = qm::testing::NativeSystemFolder() + "QmEngSystem.exe";
+  Check(qm::testing::CopyHelperTo(native, qm::testing::Width::Bits64), "copy the 64-bit helper into System32");
+  char system[MAX_PATH] = {};
+  GetSystemDirectoryA(system, MAX_PATH);
+  const std::string report = s.File("system-report.txt");
+  const std::string entry =
+      std::string(system) + "\\QmEngSystem.exe {arg --report " + Quote(report) + " --lifetime 60000}";
+  std::printf("entry: %s\n", entry.c_str());
+  s.engine_.launcher.LaunchEntry(entry);
+  Check(WaitForFile(report, 20000), "the program in System32 started");
+  std::string cleanup = "*\\QmEngSystem.exe {harsh}";
+  s.engine_.terminator.TerminateEntry(cleanup);
+  Sleep(300);
+  DeleteFileA(native.c_str());
+}
+
 void Nop(Scenario& s) {
   StartedHelper& blocker = s.Start("QmEngBlocker.exe", "--close exit --title " + Quote("Engine blocker"));
   const std::string exe = s.Dir() + "QmEngSkipped.exe";
@@ -255,7 +275,8 @@ void Nop(Scenario& s) {
 int main(int argc, char** argv) {
   const std::string scenario = argc == 2 ? argv[1] : "";
   const std::vector<std::pair<std::string, std::function<void(Scenario&)>>> scenarios = {
-      {"normal", Normal}, {"harsh", Harsh}, {"polite", Polite}, {"learn", Learn}, {"launch", Launch}, {"nop", Nop},
+      {"normal", Normal}, {"harsh", Harsh}, {"polite", Polite}, {"learn", Learn}, {"launch", Launch},
+      {"launch_system", LaunchSystem}, {"nop", Nop},
   };
   bool found = false;
   {
@@ -268,7 +289,7 @@ int main(int argc, char** argv) {
     }
   }
   if (!found) {
-    std::printf("usage: qm_engine_wine_test normal|harsh|polite|learn|launch|nop\n");
+    std::printf("usage: qm_engine_wine_test normal|harsh|polite|learn|launch|launch_system|nop\n");
     return 2;
   }
   std::printf("%s: %d failure(s)\n", g_failures == 0 ? "PASS" : "FAIL", g_failures);
