@@ -1,26 +1,35 @@
 #!/usr/bin/env bash
 # Runs Quellmarch under Wine:  tools/run.sh [file.qmf]
-# Installs what is missing, builds the 64-bit exe (the only kind this
-# machine's Wine runs) and starts it with the named configuration file, or
-# with examples/Example.qmf when none is named. Without a DISPLAY it runs on a
+# Installs what is missing, builds the exe that ships (the 32-bit one; the
+# 64-bit one where Wine cannot run 32-bit programs, or with QM_RUN_PRESET=win64)
+# and starts it with the named configuration file, or with
+# examples/Example.qmf when none is named. Without a DISPLAY it runs on a
 # virtual X display, which is enough to see it start and end.
 #
-# It uses its own Wine prefix, <build>/win64/wineprefix-run, so that what you
-# do with the program (registry settings, start-up entries) never leaks into
-# the prefix of the end-to-end tests.
+# It uses its own Wine prefix, <build>/<preset>/wineprefix-run, so that what
+# you do with the program (registry settings, start-up entries) never leaks
+# into the prefix of the end-to-end tests.
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
-build="${QM_BUILD_ROOT:-$root/build}/win64"
+preset="${QM_RUN_PRESET:-win32}"
 if (( $# > 1 )); then
   echo "usage: tools/run.sh [file.qmf]" >&2
   exit 2
 fi
 
+build="${QM_BUILD_ROOT:-$root/build}/$preset"
 if [[ -z "${QM_RUN_BUILT:-}" ]]; then
   "$root/tools/setup-deps.sh"
-  cmake --preset win64 -S "$root" -B "$build" >/dev/null
+  # Debian's 32-bit Wine loader; without it only the 64-bit exe runs here.
+  if [[ -z "${QM_RUN_PRESET:-}" && ! -x /usr/lib/wine/wine ]]; then
+    echo "run.sh: this machine's Wine cannot run 32-bit programs; running the 64-bit exe"
+    preset=win64
+    build="${QM_BUILD_ROOT:-$root/build}/$preset"
+  fi
+  cmake --preset "$preset" -S "$root" -B "$build" >/dev/null
   cmake --build "$build" --target Quellmarch -j 2
+  export QM_RUN_PRESET="$preset"
 fi
 
 if [[ -z "${DISPLAY:-}" ]]; then

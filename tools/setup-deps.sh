@@ -20,8 +20,11 @@ packages=(
 # Wine's recommendations pull in hundreds of megabytes (fonts, GStreamer,
 # printing) that a headless test run never uses.
 # fonts-wine gives Wine the metrics of the Windows fonts, so windows look and
-# lay out under test as they do on Windows.
+# lay out under test as they do on Windows. wine32:i386 runs 32-bit programs,
+# the shipped exe among them, beside the 64-bit ones, as 64-bit Windows does;
+# it needs the i386 architecture added to dpkg first.
 wine_packages=(wine wine64 fonts-wine)
+wine32_packages=(wine32:i386)
 
 is_installed() {
   [[ "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null)" == "install ok installed" ]]
@@ -30,10 +33,10 @@ is_installed() {
 missing=()
 missing_wine=()
 for p in "${packages[@]}"; do is_installed "$p" || missing+=("$p"); done
-for p in "${wine_packages[@]}"; do is_installed "$p" || missing_wine+=("$p"); done
+for p in "${wine_packages[@]}" "${wine32_packages[@]}"; do is_installed "$p" || missing_wine+=("$p"); done
 
 if (( ${#missing[@]} == 0 && ${#missing_wine[@]} == 0 )); then
-  echo "setup-deps: all $(( ${#packages[@]} + ${#wine_packages[@]} )) packages present"
+  echo "setup-deps: all $(( ${#packages[@]} + ${#wine_packages[@]} + ${#wine32_packages[@]} )) packages present"
   exit 0
 fi
 
@@ -44,10 +47,16 @@ if (( EUID != 0 )); then
   as_root=(sudo)
 fi
 export DEBIAN_FRONTEND=noninteractive
+if [[ " ${missing_wine[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+  "${as_root[@]}" dpkg --add-architecture i386
+fi
 "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
 if (( ${#missing[@]} )); then
   "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
 fi
 if (( ${#missing_wine[@]} )); then
-  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing_wine[@]}"
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing_wine[@]}" ||
+    # A machine that cannot take i386 packages still gets the 64-bit Wine;
+    # the test run then says that it cannot run the 32-bit exe.
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${wine_packages[@]}"
 fi

@@ -3,7 +3,8 @@
 # packages, host unit tests, the same under the sanitizers, a short run of
 # each fuzz target, both Windows builds (each with its compiled help file),
 # the Windows 2000 import check, the release package and its check, and the
-# Wine end-to-end tests.
+# Wine end-to-end tests, once against each exe: the shipped 32-bit one and
+# the 64-bit one, each with helper programs of both widths.
 # It goes on past a failing stage, so that one run reports everything, and
 # ends with one line counting every ctest test: `tests: N passed, N failed`.
 # Exit status is non-zero if any test, build or check failed.
@@ -80,6 +81,10 @@ build_and_test() { # PRESET
   fi
 }
 
+# Debian's 32-bit Wine loader (wine32:i386), which `wine` prefers when it is
+# there; without it no 32-bit program runs, the shipped exe included.
+wine_runs_32bit() { [[ -x /usr/lib/wine/wine ]]; }
+
 overall_start=$SECONDS
 stage "packages" "$root/tools/setup-deps.sh" || { skip "everything else" "packages missing"; }
 
@@ -91,7 +96,9 @@ if (( ${#failed_stages[@]} == 0 )); then
   build_and_test fuzz
 
   stage "import checker" "$root/tools/test-check-imports.sh"
+  win32_built=0
   if stage "win32 build" configure_and_build win32; then
+    win32_built=1
     stage "import check" "$root/tools/check-imports.sh" "$build_root/win32/bin/Quellmarch.exe"
     # The release package is made from the shipped 32-bit build.
     version="$(sed -n 's/^project(Quellmarch VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)"
@@ -107,7 +114,18 @@ if (( ${#failed_stages[@]} == 0 )); then
     skip "package" "win32 build failed"
   fi
 
-  # Only 64-bit Wine runs on this machine, so the end-to-end tests use win64.
+  # The end-to-end tests, first of the exe that ships.
+  if (( ! win32_built )); then
+    skip "win32 tests" "win32 build failed"
+  elif wine_runs_32bit; then
+    stage "win32 tests" run_ctest win32
+  else
+    echo
+    echo "=== win32 tests: not run: this machine's Wine cannot run 32-bit programs (install wine32:i386)"
+    stage_report+=("$(printf '  %-22s %6s  not run (no 32-bit Wine)' "win32 tests" "")")
+    # The 64-bit exe's tests then start 64-bit helpers only.
+    export QM_HELPERS_64BIT_ONLY=1
+  fi
   build_and_test win64
 fi
 

@@ -58,7 +58,7 @@ class BareLoop {
   static std::size_t Windows() {
     std::size_t titled = 0;
     EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
+        [](HWND window, LPARAM context) CALLBACK -> BOOL {
           DWORD pid = 0;
           if (GetWindowThreadProcessId(window, &pid) == 0) return FALSE;
           char title[110];
@@ -119,7 +119,7 @@ int main(int argc, char** argv) {
   const int rounds = argc > 2 ? std::atoi(argv[2]) : 31;
 
   std::vector<qm::testing::StartedHelper> started;
-  const std::string helperExe = qm::testing::ExeDir() + "qm_test_helper.exe";
+  const std::string helperExe = qm::testing::HelperExe(qm::testing::OwnWidth());
   for (int i = 0; i < helpers; ++i) {
     started.push_back(qm::testing::StartHelper(
         helperExe, "--hidden --lifetime 600000 --title " + qm::testing::Quote("Bench helper " + std::to_string(i))));

@@ -1,7 +1,7 @@
 // Drives a running Quellmarch.exe the way the shell and the user do, one step
 // per call, so that a host script can put key presses between the steps:
 //
-//   qm_app_wine_driver.exe prepare-toggle   files, registry and two running victims
+//   qm_app_wine_driver.exe prepare-toggle   files, registry and two running victims, one of each width
 //   qm_app_wine_driver.exe prepare-start    a file that starts with Windows
 //   qm_app_wine_driver.exe prepare-blank    no last file: a start without argument is blank
 //   qm_app_wine_driver.exe dblclick-ends    double-click: the victims end
@@ -90,16 +90,22 @@ std::string ReadString(const char* keyPath, const char* name) {
 int PrepareToggle() {
   CreateDirectoryA(Folder().c_str(), nullptr);
   DeleteFileA(ReportFile().c_str());
-  const std::string victim = Folder() + "QmAppVictim.exe";
+  // One pattern, two victims: a program of the other width and one of the
+  // exe's own, in two folders under the same name, end in the same pass.
+  const std::string victims[] = {Folder() + "QmAppVictim.exe", Folder() + "own width\\QmAppVictim.exe"};
   const std::string started = Folder() + "QmAppStarted.exe";
-  if (!qm::testing::CopyHelperTo(victim) || !qm::testing::CopyHelperTo(started)) return Fail("copying the helper");
+  if (!qm::testing::CopyHelperTo(victims[0], qm::testing::OtherWidth()) ||
+      !qm::testing::CopyHelperTo(victims[1], qm::testing::OwnWidth()) || !qm::testing::CopyHelperTo(started)) {
+    return Fail("copying the helper");
+  }
   const std::string programs = "0=1 " + started + " {arg --report " + ReportFile() + " --lifetime 60000}\r\n";
   const std::string processes = "0=1 *\\QmAppVictim.exe\r\n";
   if (!WriteText(Folder() + "toggle.qmf", Qmf(false, programs, processes))) return Fail("writing toggle.qmf");
   if (!ResetSettings()) return Fail("preparing the registry");
-  for (const char* title : {kVictimA, kVictimB}) {
-    const std::string args = "--title " + qm::testing::Quote(title) + " --lifetime 90000";
-    if (qm::testing::StartHelper(victim, args).pid == 0) return Fail(std::string("starting ") + title);
+  const char* titles[] = {kVictimA, kVictimB};
+  for (int i = 0; i < 2; ++i) {
+    const std::string args = "--title " + qm::testing::Quote(titles[i]) + " --lifetime 90000";
+    if (qm::testing::StartHelper(victims[i], args).pid == 0) return Fail(std::string("starting ") + titles[i]);
   }
   std::printf("prepared %s\n", (Folder() + "toggle.qmf").c_str());
   return 0;
@@ -138,7 +144,8 @@ int DoubleClickEnds() {
   if (!WaitFor([] { return FindWindowA(nullptr, kVictimA) == nullptr && FindWindowA(nullptr, kVictimB) == nullptr; })) {
     return Fail("the victims still run after the double-click");
   }
-  std::printf("both victims ended\n");
+  std::printf("both victims ended, the %s one and the %s one\n", qm::testing::Name(qm::testing::OtherWidth()),
+              qm::testing::Name(qm::testing::OwnWidth()));
   return 0;
 }
 

@@ -98,9 +98,13 @@ int Prepare(const std::string& file) {
   }
   for (const char* name : {"LastFile", "BrowsekillWindow_Width", "BrowsekillWindow_Height"}) RegDeleteValueA(key, name);
   RegCloseKey(key);
+  // Both widths among them: every one must be listed and end alike.
+  bool other = true;
   for (const Helper& helper : {kConfigured, kOne, kTwo, kThree}) {
     const std::string exe = Folder() + helper.exe;
-    if (!qm::testing::CopyHelperTo(exe)) return Fail(std::string("copying ") + helper.exe);
+    const qm::testing::Width width = other ? qm::testing::OtherWidth() : qm::testing::OwnWidth();
+    other = !other;
+    if (!qm::testing::CopyHelperTo(exe, width)) return Fail(std::string("copying ") + helper.exe);
     const std::string args = "--title " + qm::testing::Quote(helper.title) + " --lifetime 170000";
     if (qm::testing::StartHelper(exe, args).pid == 0) return Fail(std::string("starting ") + helper.exe);
   }

@@ -25,7 +25,6 @@
 // reason on stderr.
 
 #include <windows.h>
-#include <psapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -75,13 +74,8 @@ int Prepare() {
   const auto started =
       qm::testing::StartHelper(helper, "--title " + qm::testing::Quote(kHelperTitle) + " --lifetime 110000");
   if (started.pid == 0) return Fail("starting the helper");
-  HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, started.pid);
-  char path[MAX_PATH] = {};
-  if (process != nullptr) {
-    GetModuleFileNameExA(process, nullptr, path, MAX_PATH);
-    CloseHandle(process);
-  }
-  if (path[0] == '\0' || !WriteText(PathFile(), path)) return Fail("noting the helper's file name");
+  const std::string path = qm::testing::ImagePath(started.pid);
+  if (path.empty() || !WriteText(PathFile(), path)) return Fail("noting the helper's file name");
   return 0;
 }
 
@@ -97,7 +91,7 @@ std::vector<HWND> Children(HWND parent, const char* className) {
   } search{className, {}};
   EnumChildWindows(
       parent,
-      [](HWND window, LPARAM data) -> BOOL {
+      [](HWND window, LPARAM data) CALLBACK -> BOOL {
         auto* s = reinterpret_cast<Search*>(data);
         char name[64] = {};
         GetClassNameA(window, name, sizeof name);
@@ -199,7 +193,7 @@ void PrintRowPoint(HWND list, int index) {
 HWND OptionsList(int which) {
   HWND options = nullptr;
   EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
+      [](HWND window, LPARAM data) CALLBACK -> BOOL {
         char title[256] = {};
         GetWindowTextA(window, title, sizeof title);
         if (GetMenu(window) != nullptr && std::string(title).rfind("Quellmarch", 0) == 0) {

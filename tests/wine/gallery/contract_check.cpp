@@ -79,7 +79,7 @@ int toolCount(HWND form)
     } search{form, nullptr};
     EnumThreadWindows(
         GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM lp) -> BOOL {
+        [](HWND hwnd, LPARAM lp) CALLBACK -> BOOL {
             auto* s = reinterpret_cast<Search*>(lp);
             char name[64] = {};
             GetClassNameA(hwnd, name, sizeof name);

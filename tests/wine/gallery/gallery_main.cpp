@@ -191,7 +191,7 @@ int attentionTest()
     app.add(emptyBoxes);
     app.add(attention);
     // If the client never presses OK, a timer ends the wait so the test fails instead of hanging.
-    SetTimer(nullptr, 0, 30000, [](HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(9); });
+    SetTimer(nullptr, 0, 30000, [](HWND, UINT, UINT_PTR, DWORD) CALLBACK { PostQuitMessage(9); });
     attention.ShowAttention(kAttentionText);
     const bool pressedOk = attention.modalResult() == ui::ModalResult::Ok;
 

@@ -9,7 +9,11 @@ qm_use_harness_display
 
 marker="$WINEPREFIX/.qm-prefix-ready"
 fonts="$(cd "$(dirname "$0")/../../../tools" && pwd)/wine-fonts.sh"
-if [[ -e "$marker" ]]; then
+# The marker names the Wine the prefix was made with: one made before the
+# 32-bit Wine (Debian's wine32:i386) was installed lacks its 32-bit half.
+kind=win64
+[[ -x /usr/lib/wine/wine ]] && kind=wow64
+if [[ -e "$marker" && "$(cat "$marker")" == "$kind" ]]; then
   bash "$fonts" "$WINEPREFIX"
   echo "Wine prefix ready: $WINEPREFIX"
   exit 0
@@ -25,5 +29,5 @@ esac
 WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-};winemenubuilder.exe=d" wineboot -i </dev/null
 wineserver -w
 bash "$fonts" "$WINEPREFIX"
-touch "$marker"
-echo "Wine prefix created: $WINEPREFIX"
+echo "$kind" >"$marker"
+echo "Wine prefix created: $WINEPREFIX ($kind)"

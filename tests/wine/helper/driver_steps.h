@@ -48,7 +48,7 @@ HWND ChildWhere(HWND parent, Match match) {
   } search{match};
   EnumChildWindows(
       parent,
-      [](HWND window, LPARAM data) -> BOOL {
+      [](HWND window, LPARAM data) CALLBACK -> BOOL {
         auto* s = reinterpret_cast<Search*>(data);
         char text[512] = {};
         SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));

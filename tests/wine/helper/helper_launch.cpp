@@ -11,12 +11,56 @@ std::string ExeDir() {
   return dir.substr(0, dir.find_last_of("\\/") + 1);
 }
 
-bool CopyHelperTo(const std::string& path) {
+Width OwnWidth() { return sizeof(void*) == 4 ? Width::Bits32 : Width::Bits64; }
+
+// A machine whose Wine runs no 32-bit programs still tests the 64-bit exe,
+// with 64-bit helpers alone (tools/test.sh says so).
+Width OtherWidth() {
+  if (OwnWidth() == Width::Bits64 && GetEnvironmentVariableA("QM_HELPERS_64BIT_ONLY", nullptr, 0) != 0) {
+    return Width::Bits64;
+  }
+  return OwnWidth() == Width::Bits32 ? Width::Bits64 : Width::Bits32;
+}
+
+const char* Name(Width width) { return width == Width::Bits32 ? "32-bit" : "64-bit"; }
+
+std::string HelperExe(Width width) {
+  if (width == Width::Bits32 && OtherWidth() == OwnWidth()) width = Width::Bits64;  // no 32-bit programs here
+  return ExeDir() + (width == Width::Bits32 ? "qm_test_helper32.exe" : "qm_test_helper64.exe");
+}
+
+bool CopyHelperTo(const std::string& path, Width width) {
   const std::string folder = path.substr(0, path.find_last_of('\\'));
   CreateDirectoryA(folder.c_str(), nullptr);
-  if (CopyFileA((ExeDir() + "qm_test_helper.exe").c_str(), path.c_str(), FALSE)) return true;
-  std::printf("CopyFileA to %s failed: error %lu\n", path.c_str(), GetLastError());
+  if (CopyFileA(HelperExe(width).c_str(), path.c_str(), FALSE)) return true;
+  std::printf("CopyFileA of the %s helper to %s failed: error %lu\n", Name(width), path.c_str(), GetLastError());
   return false;
+}
+
+std::string NativeSystemFolder() {
+  char system[MAX_PATH] = {};
+  GetSystemDirectoryA(system, MAX_PATH);
+  std::string folder = std::string(system) + "\\";
+  using IsWow64ProcessFn = BOOL(WINAPI*)(HANDLE, BOOL*);
+  const auto isWow64 = reinterpret_cast<IsWow64ProcessFn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("KERNEL32.DLL"), "IsWow64Process")));
+  BOOL wow64 = FALSE;
+  if (isWow64 != nullptr && isWow64(GetCurrentProcess(), &wow64) && wow64) {
+    folder = folder.substr(0, folder.find_last_of('\\', folder.size() - 2) + 1) + "Sysnative\\";
+  }
+  return folder;
+}
+
+std::string ImagePath(DWORD pid) {
+  using QueryFullProcessImageNameAFn = BOOL(WINAPI*)(HANDLE, DWORD, LPSTR, DWORD*);
+  const auto query = reinterpret_cast<QueryFullProcessImageNameAFn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("KERNEL32.DLL"), "QueryFullProcessImageNameA")));
+  HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, pid);
+  char path[MAX_PATH] = {};
+  DWORD length = MAX_PATH;
+  if (process != nullptr && query != nullptr && !query(process, 0, path, &length)) path[0] = '\0';
+  if (process != nullptr) CloseHandle(process);
+  return path;
 }
 
 std::string Quote(const std::string& text) { return "\"" + text + "\""; }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 
 #include "helper_launch.h"
@@ -29,7 +30,7 @@ struct Found {
 HWND WindowOf(DWORD pid, const char* title) {
   Found found{pid, title, nullptr};
   EnumWindows(
-      [](HWND window, LPARAM context) -> BOOL {
+      [](HWND window, LPARAM context) CALLBACK -> BOOL {
         auto* f = reinterpret_cast<Found*>(context);
         DWORD owner = 0;
         char text[110] = {};
@@ -53,10 +54,11 @@ DWORD ExitCode(HANDLE process) {
 
 // Starts a helper with one window, posts WM_CLOSE to it, and reports how the
 // helper answered within the two waits.
-void CloseCase(const std::string& closeMode, DWORD notBeforeMs, DWORD byMs, bool shouldExit) {
-  const std::string what = "--close " + closeMode;
+void CloseCase(qm::testing::Width width, const std::string& closeMode, DWORD notBeforeMs, DWORD byMs,
+               bool shouldExit) {
+  const std::string what = std::string(qm::testing::Name(width)) + " --close " + closeMode;
   qm::testing::StartedHelper helper = qm::testing::StartHelper(
-      qm::testing::ExeDir() + "qm_test_helper.exe", "--lifetime 30000 --close " + closeMode + " --title \"Close me\"");
+      qm::testing::HelperExe(width), "--lifetime 30000 --close " + closeMode + " --title \"Close me\"");
   if (helper.pid == 0) {
     Check(false, what + ": started");
     return;
@@ -81,15 +83,17 @@ void CloseCase(const std::string& closeMode, DWORD notBeforeMs, DWORD byMs, bool
 }  // namespace
 
 int main() {
-  CloseCase("exit", 0, 5000, true);
-  CloseCase("delay:1500", 700, 10000, true);
-  CloseCase("ignore", 0, 1500, false);
+  for (qm::testing::Width width : {qm::testing::Width::Bits32, qm::testing::Width::Bits64}) {
+    CloseCase(width, "exit", 0, 5000, true);
+    CloseCase(width, "delay:1500", 700, 10000, true);
+    CloseCase(width, "ignore", 0, 1500, false);
 
-  qm::testing::StartedHelper capped =
-      qm::testing::StartHelper(qm::testing::ExeDir() + "qm_test_helper.exe", "--lifetime 500");
-  Check(capped.pid != 0 && WaitForSingleObject(capped.process, 10000) == WAIT_OBJECT_0 && ExitCode(capped.process) == 3,
-        "--lifetime ends the helper with exit code 3");
-  qm::testing::End(capped);
+    qm::testing::StartedHelper capped = qm::testing::StartHelper(qm::testing::HelperExe(width), "--lifetime 500");
+    Check(capped.pid != 0 && WaitForSingleObject(capped.process, 10000) == WAIT_OBJECT_0 &&
+              ExitCode(capped.process) == 3,
+          std::string(qm::testing::Name(width)) + ": --lifetime ends the helper with exit code 3");
+    qm::testing::End(capped);
+  }
 
   std::printf("%s: %d failure(s)\n", g_failures == 0 ? "PASS" : "FAIL", g_failures);
   return g_failures == 0 ? 0 : 1;

@@ -103,7 +103,7 @@ HWND Options() {
     HWND found = nullptr;
   } search;
   EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
+      [](HWND window, LPARAM data) CALLBACK -> BOOL {
         char title[256] = {};
         GetWindowTextA(window, title, sizeof title);
         if (GetMenu(window) != nullptr && std::string(title).rfind("Quellmarch", 0) == 0) {

@@ -144,7 +144,9 @@ int main(int argc, char** argv) {
     Expected& e = expected[i];
     // A running copy cannot be overwritten: the second instance reuses the first's file.
     if (i == 0 || e.fileName != expected[i - 1].fileName) {
-      Check(qm::testing::CopyHelperTo(e.directory + e.fileName), "copy helper to " + e.fileName);
+      // Programs of both widths: the listing must read each.
+      const qm::testing::Width width = i == 0 ? qm::testing::OtherWidth() : qm::testing::OwnWidth();
+      Check(qm::testing::CopyHelperTo(e.directory + e.fileName, width), "copy helper to " + e.fileName);
     }
     std::string args = "--lifetime 60000";
     // Started in reverse title order: the rows must not follow start order.

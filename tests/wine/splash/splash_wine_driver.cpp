@@ -187,7 +187,7 @@ int Press(const std::string& caption, const std::string& button) {
   } search{button, nullptr};
   EnumChildWindows(
       window,
-      [](HWND child, LPARAM data) -> BOOL {
+      [](HWND child, LPARAM data) CALLBACK -> BOOL {
         auto* wanted = reinterpret_cast<Search*>(data);
         char text[256] = {};
         GetWindowTextA(child, text, sizeof text);
@@ -208,7 +208,7 @@ std::vector<HWND> Edits(HWND window) {
   std::vector<HWND> edits;
   EnumChildWindows(
       window,
-      [](HWND child, LPARAM data) -> BOOL {
+      [](HWND child, LPARAM data) CALLBACK -> BOOL {
         char name[32] = {};
         GetClassNameA(child, name, sizeof name);
         if (lstrcmpiA(name, "Edit") == 0) reinterpret_cast<std::vector<HWND>*>(data)->push_back(child);
@@ -280,7 +280,7 @@ int PictureCentre() {
   HWND picture = nullptr;
   EnumChildWindows(
       about,
-      [](HWND child, LPARAM data) -> BOOL {
+      [](HWND child, LPARAM data) CALLBACK -> BOOL {
         RECT r{};
         GetClientRect(child, &r);
         char name[32] = {};
