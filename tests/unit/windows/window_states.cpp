@@ -1,5 +1,6 @@
 #include "windows/window_states.h"
 
+#include <algorithm>
 #include <map>
 #include <stdexcept>
 
@@ -43,6 +44,13 @@ struct Run {
   std::unique_ptr<Instance> instance;
 };
 
+// The states below, each of which a run must reach.
+constexpr const char* kStates[] = {
+    "attention.NoPrograms", "attention.NoProcesses", "AboutForm.About", "AboutForm.ReleaseNotes",
+    "AboutForm.SplashScreen", "AfterAddForm", "Splasher", "attention.FileNotFound", "notfound",
+    "attention.LastFileSafety",
+};
+
 // The windows whose content changes with what happened, one dump per state.
 std::vector<WindowDump> States() {
   std::vector<WindowDump> states;
@@ -77,7 +85,7 @@ std::vector<WindowDump> States() {
   {
     Run run;
     run.machine.registry.Put(kRunKey, "Quellmarch1",
-                             RegValue{RegType::String, std::string("\"") + kExe + "\" C:\\Gone\\Set.qmf", 0});
+                             RegValue{RegType::String, std::string("\"") + kExe + "\" c:\\gone\\set.qmf", 0});
     run.Capture<Tnotfound>(states, "notfound");
     run.Start("C:\\Gone\\Set.qmf");
   }
@@ -94,8 +102,14 @@ std::vector<WindowDump> States() {
 }  // namespace
 
 std::vector<WindowDump> EveryWindow() {
+  std::vector<WindowDump> states = States();
+  for (const char* state : kStates) {
+    if (std::none_of(states.begin(), states.end(), [state](const WindowDump& w) { return w.golden == state; })) {
+      throw std::logic_error(std::string("the program never showed ") + state);
+    }
+  }
   std::map<std::string, std::vector<WindowDump>> byForm;
-  for (WindowDump& state : States()) {
+  for (WindowDump& state : states) {
     byForm[state.golden.substr(0, state.golden.find('.'))].push_back(std::move(state));
   }
   // A plain start without a file: every window the program holds, at its
@@ -104,13 +118,13 @@ std::vector<WindowDump> EveryWindow() {
   run.Start();
   std::vector<WindowDump> every;
   for (const ui::Form* form : run.backend.forms()) {
-    const auto states = byForm.find(form->name());
-    if (states == byForm.end()) {
+    const auto own = byForm.find(form->name());
+    if (own == byForm.end()) {
       every.push_back({form->name(), ui::dumpForm(*form)});
       continue;
     }
-    for (WindowDump& state : states->second) every.push_back(std::move(state));
-    byForm.erase(states);
+    for (WindowDump& state : own->second) every.push_back(std::move(state));
+    byForm.erase(own);
   }
   if (!byForm.empty()) throw std::logic_error("states of a window the program does not hold: " + byForm.begin()->first);
   return every;
