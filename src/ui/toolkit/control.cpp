@@ -34,6 +34,23 @@ void Control::setBounds(Rect bounds)
     boundsChanged();
 }
 
+bool Control::tabStop() const
+{
+    switch (kind_) {
+    case ControlKind::Button:
+    case ControlKind::BitBtn:
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton:
+    case ControlKind::Edit:
+    case ControlKind::Memo:
+    case ControlKind::ListBox:
+    case ControlKind::CheckListBox:
+    case ControlKind::TrackBar:
+    case ControlKind::PageControl: return true;
+    default: return false;
+    }
+}
+
 void Control::setLeft(int v) { setBounds({v, bounds_.top, bounds_.width, bounds_.height}); }
 void Control::setTop(int v) { setBounds({bounds_.left, v, bounds_.width, bounds_.height}); }
 void Control::setWidth(int v) { setBounds({bounds_.left, bounds_.top, v, bounds_.height}); }

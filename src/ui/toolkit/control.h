@@ -73,6 +73,10 @@ public:
     Cursor cursor() const { return cursor_; }
     void setCursor(Cursor cursor);
 
+    // Whether Tab stops at the control; the order is the creation order,
+    // depth first through the controls it holds.
+    virtual bool tabStop() const;
+
     // Paints the control now rather than when the message loop next runs, so
     // a window updated while the thread is busy shows each change.
     void repaint();

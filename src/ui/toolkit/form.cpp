@@ -60,7 +60,10 @@ void Form::setSize(int width, int height)
     const Size frame = backend_ != nullptr ? backend_->frameExtent(*this) : Size{};
     clientWidth_ = width - frame.width;
     clientHeight_ = height - frame.height;
+    inSizeUpdate_ = true;
     setBounds(left(), top(), width, height);
+    inSizeUpdate_ = false;
+    boundsChanged();
 }
 
 void Form::setClientSize(int width, int height)
@@ -90,12 +93,16 @@ void Form::boundsChanged()
         return;
     }
     const Size now{width(), height()};
-    if (now == notifiedSize_) {
+    const Size client{clientWidth_, clientHeight_};
+    if (now == notifiedSize_ && client == notifiedClient_) {
         return;
     }
     notifiedSize_ = now;
+    notifiedClient_ = client;
     // Resizing is layout, not a value change: the layout handler must run
-    // for programmatic sizes too.
+    // for programmatic sizes too, and when only the client area changes (the
+    // frame becomes known at attaching, a menu bar comes), since controls
+    // along the client area's edges follow it.
     if (onResize) {
         onResize();
     }
@@ -236,7 +243,10 @@ void Form::userResized(int width, int height, int clientWidth, int clientHeight)
     clientSizeSet_ = false;
     clientWidth_ = clientWidth;
     clientHeight_ = clientHeight;
+    inSizeUpdate_ = true;
     setBounds(left(), top(), width, height);
+    inSizeUpdate_ = false;
+    boundsChanged();
 }
 
 void Form::userMoved(int left, int top) { setBounds(left, top, width(), height()); }

@@ -108,6 +108,7 @@ private:
     bool clientSizeSet_ = false;
     bool inSizeUpdate_ = false;
     Size notifiedSize_;
+    Size notifiedClient_;
     BorderStyle borderStyle_ = BorderStyle::Sizeable;
     BorderIcons borderIcons_;
     bool stayOnTop_ = false;

@@ -112,6 +112,8 @@ public:
     void setColumns(int columns);
     int itemIndex() const { return itemIndex_; }
     void setItemIndex(int index);
+    // Its first button takes the stop; a group without items is a frame.
+    bool tabStop() const override { return !items_.empty(); }
 
     std::function<void()> onClick;
     void userSelect(int index);

@@ -144,15 +144,16 @@ TEST_F(ToolkitForms, ClientAndOuterSizesStayInStepAcrossBorderStyles)
     sample.setBorderStyle(BorderStyle::None);
     EXPECT_EQ(sample.width(), 515);
     EXPECT_EQ(sample.clientHeight(), 54);
-    EXPECT_EQ(resizes, 2);
+    EXPECT_EQ(resizes, 3) << "the first frame alone changed the client area";
 
     sample.setSize(633, 578);
     sample.setBorderStyle(BorderStyle::Sizeable);
     EXPECT_EQ(sample.width(), 633) << "an outer size stays the outer size";
     EXPECT_EQ(sample.clientWidth(), 625);
+    EXPECT_EQ(resizes, 5) << "a new frame changes the client area, along whose edges controls lie";
     sample.userResized(700, 600, 692, 573);
     EXPECT_EQ(sample.clientHeight(), 573);
-    EXPECT_EQ(resizes, 4);
+    EXPECT_EQ(resizes, 6);
 }
 
 TEST_F(ToolkitForms, ACentredFormIsPlacedOnceAtItsFirstShow)

@@ -33,7 +33,9 @@ namespace {
 using qm::testing::ExeDir;
 using qm::testing::Fail;
 using qm::testing::FileExists;
+using qm::testing::ShownWindow;
 using qm::testing::WaitFor;
+using qm::testing::WindowGone;
 using qm::testing::WriteText;
 
 constexpr UINT kTrayCallback = WM_APP + 100;
@@ -45,7 +47,7 @@ constexpr char kVictimB[] = "QmApp victim B";
 std::string Folder() { return ExeDir() + "app_test\\"; }
 std::string ReportFile() { return Folder() + "started.txt"; }
 
-HWND TrayWindow() { return FindWindowA(nullptr, "Tray Icon"); }
+constexpr char kTrayTitle[] = "Tray Icon";
 
 std::string Qmf(bool startWithWindows, const std::string& programs, const std::string& processes) {
   return "[Quellmarch]\r\nFileVersion=1\r\n[Startup_Options]\r\nStart_with_windows=" +
@@ -128,11 +130,7 @@ void DoubleClick(HWND tray) {
   for (UINT mouse : {WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) PostMessageA(tray, kTrayCallback, 1006, mouse);
 }
 
-HWND WaitForTray() {
-  HWND tray = nullptr;
-  WaitFor([&] { return (tray = TrayWindow()) != nullptr; });
-  return tray;
-}
+HWND WaitForTray() { return qm::testing::WindowNamed(kTrayTitle); }
 
 int DoubleClickEnds() {
   HWND tray = WaitForTray();
@@ -141,7 +139,7 @@ int DoubleClickEnds() {
     return Fail("the victims are not running");
   }
   DoubleClick(tray);
-  if (!WaitFor([] { return FindWindowA(nullptr, kVictimA) == nullptr && FindWindowA(nullptr, kVictimB) == nullptr; })) {
+  if (!WindowGone(kVictimA) || !WindowGone(kVictimB)) {
     return Fail("the victims still run after the double-click");
   }
   std::printf("both victims ended, the %s one and the %s one\n", qm::testing::Name(qm::testing::OtherWidth()),
@@ -197,13 +195,8 @@ int MenuOnce() {
 
 // The Options window is shown and has the keyboard.
 int OptionsShown() {
-  HWND options = nullptr;
-  if (!WaitFor([&] {
-        options = FindWindowA(nullptr, "Quellmarch - StartMe.qmf");
-        return options != nullptr && IsWindowVisible(options);
-      })) {
-    return Fail("the Options window for StartMe.qmf is not shown");
-  }
+  HWND options = ShownWindow("Quellmarch - StartMe.qmf");
+  if (options == nullptr) return Fail("the Options window for StartMe.qmf is not shown");
   // Where the user clicks to open the File menu: the menu bar lies just
   // above the client area.
   POINT origin{0, 0};
@@ -214,24 +207,17 @@ int OptionsShown() {
 
 // The Start-with-Windows note is up.
 int NoteShown() {
-  HWND note = nullptr;
-  if (!WaitFor([&] {
-        note = FindWindowA(nullptr, "Note");
-        return note != nullptr && IsWindowVisible(note);
-      })) {
-    return Fail("the Start-with-Windows note did not appear");
-  }
+  HWND note = ShownWindow("Note");
+  if (note == nullptr) return Fail("the Start-with-Windows note did not appear");
   // Where the user clicks to accept it: the middle of its OK button.
   HWND ok = FindWindowExA(note, nullptr, "Button", "OK");
   if (ok == nullptr) return Fail("the note has no OK button");
-  RECT rect{};
-  GetWindowRect(ok, &rect);
-  std::printf("%ld %ld\n", (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  qm::testing::PrintCentre(ok);
   return 0;
 }
 
 int Ended(const std::string& lastFile) {
-  if (!WaitFor([] { return TrayWindow() == nullptr; })) return Fail("the instance still runs");
+  if (!WindowGone(kTrayTitle)) return Fail("the instance still runs");
   const std::string stored = ReadString(kSettingsKey, "LastFile");
   if (stored != lastFile) return Fail("LastFile is \"" + stored + "\", not \"" + lastFile + "\"");
   std::printf("ended; LastFile = %s\n", stored.c_str());
@@ -242,7 +228,7 @@ int Ended(const std::string& lastFile) {
 // the tray menu was not yet taking keys.
 int Gone(const std::string& ms) {
   const DWORD limit = ms.empty() ? 5000 : static_cast<DWORD>(std::strtoul(ms.c_str(), nullptr, 10));
-  if (!WaitFor([] { return TrayWindow() == nullptr; }, limit)) return Fail("the instance still runs");
+  if (!WindowGone(kTrayTitle, limit)) return Fail("the instance still runs");
   return 0;
 }
 

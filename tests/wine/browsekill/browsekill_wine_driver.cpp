@@ -46,6 +46,7 @@ using qm::testing::ChildCaptioned;
 using qm::testing::ChildWhere;
 using qm::testing::ExeDir;
 using qm::testing::Fail;
+using qm::testing::ListRows;
 using qm::testing::PrintRect;
 using qm::testing::ReadText;
 using qm::testing::ResizeStep;
@@ -118,20 +119,6 @@ HWND BrowseKillList() {
   return window != nullptr ? FindWindowExA(window, nullptr, "ListBox", nullptr) : nullptr;
 }
 
-// Version 6 list boxes keep Unicode texts: read them with the W messages.
-std::vector<std::string> ListRows(HWND list) {
-  std::vector<std::string> rows;
-  const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-  for (LRESULT i = 0; i < count; ++i) {
-    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
-    std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
-    SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length > 0 ? length : 0));
-    rows.emplace_back(text.begin(), text.end());  // the rows are ASCII
-  }
-  return rows;
-}
-
 int Rows() {
   HWND list = BrowseKillList();
   if (list == nullptr) return Fail("no BrowseKill window with its list is shown");
@@ -184,9 +171,7 @@ int Point(const std::string& caption, const std::string& text) {
   if (window == nullptr) return Fail("no window \"" + caption + "\" is shown");
   HWND control = ChildCaptioned(window, text);
   if (control == nullptr) return Fail("\"" + caption + "\" has no control showing \"" + text + "\"");
-  RECT r{};
-  GetWindowRect(control, &r);
-  std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  qm::testing::PrintCentre(control);
   return 0;
 }
 
@@ -214,11 +199,10 @@ int Resize(const std::string& caption, int width, int height) {
 bool Runs(const Helper& helper) { return FindWindowA(nullptr, helper.title) != nullptr; }
 
 int Killed() {
-  if (!WaitFor([] { return !Runs(kOne) && !Runs(kTwo); }, 20000)) return Fail("a ticked helper still runs");
+  using qm::testing::WindowGone;
+  if (!WindowGone(kOne.title, 20000) || !WindowGone(kTwo.title, 20000)) return Fail("a ticked helper still runs");
   // The batch is over once the status window is gone; nothing else may have ended by then.
-  WaitFor([] { return FindWindowA(nullptr, "Quellmarch: Terminating Processes") == nullptr ||
-                      !IsWindowVisible(FindWindowA(nullptr, "Quellmarch: Terminating Processes")); },
-          10000);
+  WaitFor([] { return qm::testing::VisibleWindow("Quellmarch: Terminating Processes") == nullptr; }, 10000);
   if (!Runs(kThree) || !Runs(kConfigured)) return Fail("an unticked helper ended too");
   std::printf("exactly the two ticked helpers ended\n");
   return 0;

@@ -39,6 +39,9 @@ namespace {
 
 using qm::testing::ExeDir;
 using qm::testing::Fail;
+using qm::testing::ChildrenOfClass;
+using qm::testing::ListRows;
+using qm::testing::PrintCentre;
 using qm::testing::ReadText;
 using qm::testing::ShownWindow;
 using qm::testing::WaitFor;
@@ -84,34 +87,10 @@ int Prepare() {
 std::string HelperPath() { return ReadText(PathFile()); }
 
 
-std::vector<HWND> Children(HWND parent, const char* className) {
-  struct Search {
-    const char* className;
-    std::vector<HWND> found;
-  } search{className, {}};
-  EnumChildWindows(
-      parent,
-      [](HWND window, LPARAM data) CALLBACK -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        char name[64] = {};
-        GetClassNameA(window, name, sizeof name);
-        if (lstrcmpiA(name, s->className) == 0 && IsWindowVisible(window)) s->found.push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 std::string TextOf(HWND window) {
   char text[1024] = {};
   SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
   return text;
-}
-
-void PrintCentre(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
 }
 
 int Window(const std::string& title) {
@@ -131,7 +110,7 @@ int Resize(const std::string& title, int width, int height) {
 int Control(const std::string& title, const std::string& text) {
   HWND window = ShownWindow(title);
   if (window == nullptr) return Fail("no window \"" + title + "\" is shown");
-  for (HWND button : Children(window, "Button")) {
+  for (HWND button : ChildrenOfClass(window, "Button")) {
     if (TextOf(button) == text) {
       PrintCentre(button);
       return 0;
@@ -143,30 +122,13 @@ int Control(const std::string& title, const std::string& text) {
 int FolderButton(const std::string& title) {
   HWND window = ShownWindow(title);
   if (window == nullptr) return Fail("no window \"" + title + "\" is shown");
-  for (HWND button : Children(window, "Button")) {
+  for (HWND button : ChildrenOfClass(window, "Button")) {
     if (TextOf(button).empty()) {
       PrintCentre(button);
       return 0;
     }
   }
   return Fail("\"" + title + "\" has no button without a caption");
-}
-
-// A list box's rows, read with the W messages: the list keeps them as Unicode.
-std::vector<std::string> Rows(HWND list) {
-  std::vector<std::string> rows;
-  const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-  for (LRESULT i = 0; i < count; ++i) {
-    std::wstring text(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
-    SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
-    std::string row;
-    for (wchar_t c : text) {
-      if (c == 0) break;
-      row += static_cast<char>(c);
-    }
-    rows.push_back(row);
-  }
-  return rows;
 }
 
 // The centre of row `index` of a list, scrolled into view; the space below
@@ -191,20 +153,9 @@ void PrintRowPoint(HWND list, int index) {
 }
 
 HWND OptionsList(int which) {
-  HWND options = nullptr;
-  EnumWindows(
-      [](HWND window, LPARAM data) CALLBACK -> BOOL {
-        char title[256] = {};
-        GetWindowTextA(window, title, sizeof title);
-        if (GetMenu(window) != nullptr && std::string(title).rfind("Quellmarch", 0) == 0) {
-          *reinterpret_cast<HWND*>(data) = window;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&options));
+  HWND options = qm::testing::OptionsWindow();
   if (options == nullptr) return nullptr;
-  std::vector<HWND> lists = Children(options, "ListBox");
+  std::vector<HWND> lists = ChildrenOfClass(options, "ListBox");
   if (lists.size() != 2) return nullptr;
   RECT a{}, b{};
   GetWindowRect(lists[0], &a);
@@ -224,12 +175,12 @@ bool SameText(const std::string& a, const std::string& b) { return lstrcmpiA(a.c
 
 int PickerRow() {
   HWND picker = ShownWindow(kPickerTitle);
-  std::vector<HWND> lists = picker != nullptr ? Children(picker, "ListBox") : std::vector<HWND>{};
+  std::vector<HWND> lists = picker != nullptr ? ChildrenOfClass(picker, "ListBox") : std::vector<HWND>{};
   if (lists.size() != 1) return Fail("no picker with its list");
   const std::string path = HelperPath();
   int index = -1;
   WaitFor([&] {
-    const std::vector<std::string> rows = Rows(lists[0]);
+    const std::vector<std::string> rows = ListRows(lists[0]);
     for (std::size_t i = 0; i < rows.size(); ++i) {
       const std::string name = rows[i].size() > 14 ? rows[i].substr(14) : "";
       if (rows[i][0] != ' ' && SameText(qm::DisplayToStored(qm::Trim(name)), path)) index = static_cast<int>(i);
@@ -243,7 +194,7 @@ int PickerRow() {
 
 int FieldIs(const std::string& title) {
   HWND window = ShownWindow(title);
-  std::vector<HWND> edits = window != nullptr ? Children(window, "Edit") : std::vector<HWND>{};
+  std::vector<HWND> edits = window != nullptr ? ChildrenOfClass(window, "Edit") : std::vector<HWND>{};
   if (edits.empty()) return Fail("no window \"" + title + "\" with edits");
   const std::string expected = HelperPath();
   std::string held;
@@ -263,9 +214,9 @@ int Lists(const std::string& mode) {
   HWND programList = OptionsList(1);
   HWND processList = OptionsList(2);
   if (programList == nullptr || processList == nullptr) return Fail("no Options window with its two lists");
-  if (!WaitFor([&] { return Rows(programList) == programs && Rows(processList) == processes; }, 5000)) {
-    const auto shown = Rows(processList);
-    return Fail("the lists hold " + std::to_string(Rows(programList).size()) + " and " +
+  if (!WaitFor([&] { return ListRows(programList) == programs && ListRows(processList) == processes; }, 5000)) {
+    const auto shown = ListRows(processList);
+    return Fail("the lists hold " + std::to_string(ListRows(programList).size()) + " and " +
                 std::to_string(shown.size()) + " rows; expected the process entry \"" + processes[0] + "\"" +
                 (shown.empty() ? "" : ", found \"" + shown[0] + "\""));
   }
@@ -288,9 +239,7 @@ int Saved(const std::string& mode) {
 }
 
 int HelperEnded() {
-  if (!WaitFor([] { return FindWindowA(nullptr, kHelperTitle) == nullptr; }, 15000)) {
-    return Fail("the helper still runs");
-  }
+  if (!qm::testing::WindowGone(kHelperTitle, 15000)) return Fail("the helper still runs");
   std::printf("the helper ended\n");
   return 0;
 }

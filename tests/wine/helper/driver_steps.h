@@ -1,6 +1,7 @@
 // Small pieces every step driver of the Wine tests needs: a failure with its
 // reason, polling until something happens, whole-file reads and writes,
-// finding a control by its text, resizing a window and reading a stored size.
+// finding windows and controls and waiting for them to come or go, reading
+// a list's rows, resizing a window and reading a stored size.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace qm::testing {
 
@@ -64,6 +66,51 @@ inline HWND ChildCaptioned(HWND parent, const std::string& caption) {
   return ChildWhere(parent, [&](const std::string& text) { return text == caption; });
 }
 
+// The child controls of `parent` of a window class at any depth, in creation
+// order; the visible ones only, unless hidden ones (a page not shown) count.
+inline std::vector<HWND> ChildrenOfClass(HWND parent, const char* className, bool visibleOnly = true) {
+  struct Search {
+    const char* className;
+    bool visibleOnly;
+    std::vector<HWND> found;
+  } search{className, visibleOnly, {}};
+  EnumChildWindows(
+      parent,
+      [](HWND window, LPARAM data) CALLBACK -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        char name[64] = {};
+        GetClassNameA(window, name, sizeof name);
+        if (lstrcmpiA(name, s->className) == 0 && (!s->visibleOnly || IsWindowVisible(window))) {
+          s->found.push_back(window);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// A list box's rows, read with the W messages: version 6 list boxes keep
+// their texts as Unicode. The rows are ASCII.
+inline std::vector<std::string> ListRows(HWND list) {
+  std::vector<std::string> rows;
+  const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+    std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
+    SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length > 0 ? length : 0));
+    rows.emplace_back(text.begin(), text.end());
+  }
+  return rows;
+}
+
+// "x y" of the middle of a control on the screen, where a click lands on it.
+inline void PrintCentre(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
 // The visible one of the top-level windows captioned so: the program's
 // hidden main window and its message boxes share the caption "Quellmarch".
 inline HWND VisibleWindow(const std::string& caption) {
@@ -79,6 +126,36 @@ inline HWND ShownWindow(const std::string& caption, DWORD ms = 30000) {
   HWND window = nullptr;
   WaitFor([&] { return (window = VisibleWindow(caption)) != nullptr; }, ms);
   return window;
+}
+
+// Waits up to `ms` for a window captioned so, shown or hidden (the tray
+// window never shows); null when none came.
+inline HWND WindowNamed(const std::string& caption, DWORD ms = 30000) {
+  HWND window = nullptr;
+  WaitFor([&] { return (window = FindWindowA(nullptr, caption.c_str())) != nullptr; }, ms);
+  return window;
+}
+
+// Waits up to `ms` until no window, shown or hidden, is captioned so: its
+// program has ended.
+inline bool WindowGone(const std::string& caption, DWORD ms = 30000) {
+  return WaitFor([&] { return FindWindowA(nullptr, caption.c_str()) == nullptr; }, ms);
+}
+
+// The Options window: the one top-level window with a menu bar whose title
+// starts with the program's name.
+inline HWND OptionsWindow() {
+  HWND found = nullptr;
+  EnumWindows(
+      [](HWND window, LPARAM data) CALLBACK -> BOOL {
+        char title[256] = {};
+        GetWindowTextA(window, title, sizeof title);
+        if (GetMenu(window) == nullptr || std::string(title).rfind("Quellmarch", 0) != 0) return TRUE;
+        *reinterpret_cast<HWND*>(data) = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
 }
 
 // "left top width height" of the client area on the screen, with a line end.

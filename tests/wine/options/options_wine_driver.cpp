@@ -96,34 +96,11 @@ int Prepare() {
   return 0;
 }
 
-HWND Options() {
-  // The Options window is the one top-level window with a menu bar whose
-  // title starts with the program's name.
-  struct Search {
-    HWND found = nullptr;
-  } search;
-  EnumWindows(
-      [](HWND window, LPARAM data) CALLBACK -> BOOL {
-        char title[256] = {};
-        GetWindowTextA(window, title, sizeof title);
-        if (GetMenu(window) != nullptr && std::string(title).rfind("Quellmarch", 0) == 0) {
-          reinterpret_cast<Search*>(data)->found = window;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
+HWND Options() { return qm::testing::OptionsWindow(); }
 
 int Shown(const std::string& title) {
-  HWND options = nullptr;
-  if (!WaitFor([&] {
-        options = FindWindowA(nullptr, title.c_str());
-        return options != nullptr && IsWindowVisible(options);
-      })) {
-    return Fail("no window \"" + title + "\" is shown");
-  }
+  HWND options = qm::testing::ShownWindow(title);
+  if (options == nullptr) return Fail("no window \"" + title + "\" is shown");
   HWND box = ChildCaptioned(options, kBox);
   if (box == nullptr) return Fail(std::string("no control \"") + kBox + "\"");
   POINT origin{0, 0};
@@ -168,9 +145,7 @@ int BoxChecked() {
 }
 
 int Dialog(const std::string& title) {
-  if (!WaitFor([&] { return qm::testing::VisibleWindow(title) != nullptr; })) {
-    return Fail("no window \"" + title + "\" is shown");
-  }
+  if (qm::testing::ShownWindow(title) == nullptr) return Fail("no window \"" + title + "\" is shown");
   return 0;
 }
 
@@ -180,10 +155,7 @@ int Saved(const std::string& file, const std::string& icon, const std::string& t
   if (!WaitFor([&] { return ReadText(path) == expected; }, 10000)) {
     return Fail(path + " holds:\n" + ReadText(path) + "\nexpected:\n" + expected);
   }
-  HWND options = nullptr;
-  if (!WaitFor([&] { return (options = FindWindowA(nullptr, ("Quellmarch - " + file).c_str())) != nullptr; }, 5000)) {
-    return Fail("the title does not name " + file);
-  }
+  if (qm::testing::WindowNamed("Quellmarch - " + file, 5000) == nullptr) return Fail("the title does not name " + file);
   std::printf("%s written as expected\n", path.c_str());
   return 0;
 }
@@ -213,9 +185,7 @@ HWND OnTooltipEdit() {
 int Tooltip() {
   HWND edit = OnTooltipEdit();
   if (edit == nullptr) return Fail("no edit holds the On tooltip");
-  RECT r{};
-  GetWindowRect(edit, &r);
-  std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  qm::testing::PrintCentre(edit);
   return 0;
 }
 
@@ -241,9 +211,7 @@ int Message(const std::string& text) {
   }
   HWND ok = FindWindowExA(box, nullptr, "Button", "OK");
   if (ok == nullptr) return Fail("the message box has no OK");
-  RECT r{};
-  GetWindowRect(ok, &r);
-  std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  qm::testing::PrintCentre(ok);
   return 0;
 }
 

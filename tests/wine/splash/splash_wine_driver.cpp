@@ -163,10 +163,8 @@ int SplashNever(DWORD ms) {
 }
 
 int Shown(const std::string& caption, const std::string& photo) {
-  HWND window = nullptr;
-  if (!WaitFor([&] { return (window = VisibleWindow(caption)) != nullptr; })) {
-    return Fail("no window \"" + caption + "\" showed");
-  }
+  HWND window = qm::testing::ShownWindow(caption);
+  if (window == nullptr) return Fail("no window \"" + caption + "\" showed");
   if (!photo.empty() && !Photo(window, photo)) return Fail("\"" + caption + "\" shows nothing");
   return 0;
 }
@@ -177,26 +175,9 @@ int NotShown(const std::string& caption) {
 }
 
 int Press(const std::string& caption, const std::string& button) {
-  HWND window = nullptr;
-  if (!WaitFor([&] { return (window = VisibleWindow(caption)) != nullptr; })) {
-    return Fail("no window \"" + caption + "\"");
-  }
-  struct Search {
-    const std::string& text;
-    HWND found;
-  } search{button, nullptr};
-  EnumChildWindows(
-      window,
-      [](HWND child, LPARAM data) CALLBACK -> BOOL {
-        auto* wanted = reinterpret_cast<Search*>(data);
-        char text[256] = {};
-        GetWindowTextA(child, text, sizeof text);
-        if (wanted->text != text) return TRUE;
-        wanted->found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  HWND found = search.found;
+  HWND window = qm::testing::ShownWindow(caption);
+  if (window == nullptr) return Fail("no window \"" + caption + "\"");
+  HWND found = qm::testing::ChildCaptioned(window, button);
   if (found == nullptr) return Fail("\"" + caption + "\" has no button \"" + button + "\"");
   SendMessageA(found, BM_CLICK, 0, 0);
   if (!WaitFor([&] { return !IsWindowVisible(window); }, 10000)) return Fail("\"" + caption + "\" stays");
@@ -204,19 +185,7 @@ int Press(const std::string& caption, const std::string& button) {
 }
 
 // Every edit inside a window, at any depth, in creation order.
-std::vector<HWND> Edits(HWND window) {
-  std::vector<HWND> edits;
-  EnumChildWindows(
-      window,
-      [](HWND child, LPARAM data) CALLBACK -> BOOL {
-        char name[32] = {};
-        GetClassNameA(child, name, sizeof name);
-        if (lstrcmpiA(name, "Edit") == 0) reinterpret_cast<std::vector<HWND>*>(data)->push_back(child);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&edits));
-  return edits;
-}
+std::vector<HWND> Edits(HWND window) { return qm::testing::ChildrenOfClass(window, "Edit", false); }
 
 // Read as a screen reader would, through the Unicode message.
 std::string EditText(HWND edit) {
@@ -230,10 +199,8 @@ std::string EditText(HWND edit) {
 }
 
 int AboutTexts() {
-  HWND about = nullptr;
-  if (!WaitFor([&] { return (about = VisibleWindow(kAboutCaption)) != nullptr; })) {
-    return Fail("the About box did not show");
-  }
+  HWND about = qm::testing::ShownWindow(kAboutCaption);
+  if (about == nullptr) return Fail("the About box did not show");
   RECT client{};
   GetClientRect(about, &client);
   if (client.right != 297 || client.bottom != 225) {
@@ -301,10 +268,8 @@ int PictureCentre() {
 
 // Wine's viewer titles its window with the file's own title.
 int HelpShown() {
-  HWND viewer = nullptr;
-  if (!WaitFor([&] { return (viewer = VisibleWindow("Quellmarch Help")) != nullptr; })) {
-    return Fail("no help window showed");
-  }
+  HWND viewer = qm::testing::ShownWindow("Quellmarch Help");
+  if (viewer == nullptr) return Fail("no help window showed");
   Photo(viewer, "help.png", 2000);
   return 0;
 }

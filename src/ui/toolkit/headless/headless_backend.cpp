@@ -72,6 +72,7 @@ void HeadlessBackend::fail(const std::string& message)
 void HeadlessBackend::attach(Form& form)
 {
     shown_.erase(&form);
+    forms_.push_back(&form);
     for (Component* c : form.components()) {
         if (auto* list = dynamic_cast<ListBox*>(c)) {
             auto view = std::make_unique<ListView>();

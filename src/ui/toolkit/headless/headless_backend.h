@@ -71,6 +71,9 @@ public:
     // The rows a list shows, as its view was told of them.
     std::vector<std::string> shownItems(const ListBox& list) const;
 
+    // Every form attached, in the order it was attached.
+    const std::vector<Form*>& forms() const { return forms_; }
+
     int modalDepth() const { return modalDepth_; }
     bool quitRequested() const { return quit_; }
 
@@ -110,6 +113,7 @@ private:
     std::vector<std::string> log_;
     std::vector<std::string> failures_;
     std::set<const Form*> shown_;
+    std::vector<Form*> forms_;
     std::vector<Timer*> timers_;
     int modalDepth_ = 0;
     bool quit_ = false;

@@ -185,6 +185,10 @@ void ControlPeer::create()
     }
     const Rect& r = c.bounds();
     const bool ours = lstrcmpA(native.className, kContainerClass) == 0;
+    // A container of ours (a radio group) passes the stop to its first button.
+    if (c.tabStop() && !ours) {
+        style |= WS_TABSTOP;
+    }
     hwnd = CreateWindowExA(native.exStyle, native.className, "", style, r.left, r.top, r.width, r.height,
                            parentWindow(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextControlId++)), instance(),
                            static_cast<WindowPeer*>(this));

@@ -13,7 +13,7 @@ public:
     using ControlPeer::ControlPeer;
     Model& model() const { return static_cast<Model&>(control()); }
 
-    NativeClass nativeClass() const override { return {"BUTTON", kStyle | BS_MULTILINE | WS_TABSTOP, 0}; }
+    NativeClass nativeClass() const override { return {"BUTTON", kStyle | BS_MULTILINE, 0}; }
     void command(WORD code) override
     {
         if (code == BN_CLICKED) {

@@ -88,7 +88,7 @@ public:
     Button& button() const { return static_cast<Button&>(control()); }
     bool speed() const { return control().kind() == ControlKind::SpeedButton; }
 
-    NativeClass nativeClass() const override { return {"BUTTON", BS_OWNERDRAW | DWORD(speed() ? 0 : WS_TABSTOP), 0}; }
+    NativeClass nativeClass() const override { return {"BUTTON", BS_OWNERDRAW, 0}; }
     void command(WORD code) override
     {
         if (code == BN_CLICKED) {

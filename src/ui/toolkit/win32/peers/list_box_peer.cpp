@@ -6,7 +6,7 @@ namespace qm::ui::win32 {
 
 ControlPeer::NativeClass ListBoxPeer::nativeClass() const
 {
-    return {"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    return {"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL, WS_EX_CLIENTEDGE};
 }
 
 void ListBoxPeer::command(WORD code)

@@ -15,7 +15,7 @@ public:
     NativeClass nativeClass() const override
     {
         const Memo& m = memo();
-        DWORD style = ES_MULTILINE | ES_AUTOVSCROLL | WS_TABSTOP;
+        DWORD style = ES_MULTILINE | ES_AUTOVSCROLL;
         style |= m.readOnly() ? ES_READONLY : ES_WANTRETURN;
         if (!m.wordWrap()) {
             style |= ES_AUTOHSCROLL;

@@ -16,7 +16,7 @@ public:
 
     NativeClass nativeClass() const override
     {
-        return {WC_TABCONTROLA, WS_CLIPCHILDREN | WS_TABSTOP, WS_EX_CONTROLPARENT};
+        return {WC_TABCONTROLA, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
     }
     void childrenCreated() override
     {
