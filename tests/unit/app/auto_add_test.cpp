@@ -73,6 +73,8 @@ TEST_F(AutoAddTest, EachListGetsAnEntryForEveryRunningProgramItDoesNotNameYet) {
       {"unsafe and window rows add nothing, window titles not listed",
        {{40, "C:\\WINDOWS\\EXPLORER.EXE"}, {41, "C:\\A\\a.exe"}}, {"1 C:\\A\\a.exe"}, {"1 C:\\A\\a.exe"}, false, {}, {},
        ""},
+      {"the program's own file, in any letter case, adds nothing",
+       {{40, "c:\\program files\\quellmarch\\Quellmarch.EXE"}}, {}, {}, false, {}, {}, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

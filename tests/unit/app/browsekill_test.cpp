@@ -257,18 +257,21 @@ TEST_F(BrowseKillTest, EveryWayInShowsAFreshListAndTheWindowKeepsItsSize) {
   EXPECT_EQ(RegNumber("BrowsekillWindow_Height"), 480u);
 }
 
-// The program's own row may be listed (its file name in another letter case
-// than the unsafe one) or configured; either way it is never ended.
+// The program's own file is never listed among the other programs, in
+// whatever letter case it runs (another copy of the program would lose its
+// unsaved changes); configured, it is listed, and still never ended.
 TEST_F(BrowseKillTest, TheProgramsOwnProcessIsNeverEndedFromTheWindow) {
   for (bool configured : {false, true}) {
     SCOPED_TRACE(configured ? "configured" : "listed");
     EndEverything();
     machine.world.SetSelf(4242, kExe);
     machine.world.AddProcess(4242, kExe);
+    machine.world.AddProcess(4243, "c:\\tools\\QUELLMARCH.exe");
     machine.world.AddProcess(13, "C:\\Apps\\b.exe");
     StartWith({{}, {configured ? "1 C:\\Tools\\Quellmarch.exe" : "1 C:\\Other\\z.exe"}});
     bk().ShowAndRefresh();
-    ASSERT_NE(bk().CheckListBox1.indexOf(StoredToDisplay(kExe)), -1);
+    EXPECT_EQ(bk().CheckListBox1.indexOf(StoredToDisplay(kExe)), configured ? 0 : -1);
+    EXPECT_EQ(bk().CheckListBox1.count(), configured ? 3 : 1) << "the separator and b.exe, or b.exe alone";
     if (configured) {
       RightClickRow(0);
       bk().Terminatethisprogramnow1.userClick();
@@ -276,6 +279,7 @@ TEST_F(BrowseKillTest, TheProgramsOwnProcessIsNeverEndedFromTheWindow) {
       bk().Button2.userClick();
       bk().BitBtn1.userClick();
       EXPECT_FALSE(Running(13));
+      EXPECT_TRUE(Running(4243)) << "the other copy";
     }
     EXPECT_TRUE(Running(4242));
   }
