@@ -125,17 +125,21 @@ TEST_F(BrowseKillTest, TheDefaultMarkIsASettingThatChangesTheListButNeverMarksTh
 
 TEST_F(BrowseKillTest, CheckAllTakesTheSeparatorTooAndKillingTheSeparatorEndsNothing) {
   RunUsualPrograms();
+  // An empty pattern would match this window's title.
+  machine.world.AddProcess(300, "C:\\Apps\\blank.exe");
+  machine.world.AddWindow(300, "   ");
   StartWith({{}, {"0 C:\\Tools\\c.exe"}});
+  instance->formProc.CheckBox1.setChecked(true);
   bk().ShowAndRefresh();
   bk().Button2.userClick();
-  EXPECT_EQ(bk().CheckListBox1.checkedCount(), 5);
+  EXPECT_EQ(bk().CheckListBox1.checkedCount(), 6);
 
   RightClickRow(1);
   ASSERT_EQ(bk().CheckListBox1.itemIndex(), 1);
   RightClickRow(9);
   EXPECT_EQ(bk().CheckListBox1.itemIndex(), 1) << "a press below the last row selects nothing";
   bk().Terminatethisprogramnow1.userClick();
-  for (ProcessId pid : {120u, 13u, 14u, 200u, 201u}) EXPECT_TRUE(Running(pid)) << pid;
+  for (ProcessId pid : {120u, 13u, 14u, 200u, 201u, 300u}) EXPECT_TRUE(Running(pid)) << pid;
 
   bk().CheckListBox1.userDoubleClick(0);
   EXPECT_EQ(Rows().front(), "x c.exe C:\\Tools\\") << "the refresh took the mark from the Options window, the "
