@@ -128,6 +128,41 @@ TEST_F(EntryEditingTest, CancelChangesNothingAndEachEditStartsFromItsOwnEntry) {
   EXPECT_EQ(options().ProcessEntries().StoredText(0), "*\\b.exe {polite}");
 }
 
+// The tray stays live under an open dialog: a toggle's learning may rewrite
+// the entry, and the list may change around it. The edit still replaces the
+// entry it was opened for, found wherever it is now; an entry that is gone
+// takes the edit as a new entry.
+TEST_F(EntryEditingTest, AnEditReplacesTheEntryItWasOpenedForWhateverHappenedMeanwhile) {
+  struct Case {
+    const char* what;
+    std::function<void()> meanwhile;
+    Lines after;
+    int selected;
+  };
+  const Case cases[] = {
+      {"learning rewrote it", [this] { tray().TerminateProcesses1.userClick(); },
+       {"*\\a.exe", "*\\d.exe {learn} {rem mine}"}, 1},
+      {"the entry above it went", [this] { options().ProcessEntries().Remove(0); },
+       {"*\\d.exe {learn} {rem mine}"}, 0},
+      {"it went", [this] { options().ProcessEntries().Remove(1); }, {"*\\a.exe", "*\\d.exe {learn} {rem mine}"}, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    instance.reset();
+    if (machine.world.FindLive(40) == nullptr) machine.world.AddProcess(40, "C:\\Apps\\d.exe");
+    StartWith({{}, {"0 *\\a.exe", "1 *\\d.exe {learn}"}});
+    backend.answer<TProcessEntry>([&](TProcessEntry& d) {
+      c.meanwhile();
+      d.Edit5.userSetText("mine");
+      return ui::ModalResult::Ok;
+    });
+    processes().userDoubleClick(1);
+    EXPECT_EQ(Stored(options().ProcessEntries()), c.after);
+    EXPECT_EQ(processes().itemIndex(), c.selected);
+    EXPECT_TRUE(processes().checked(c.selected));
+  }
+}
+
 TEST_F(EntryEditingTest, AddComposesANewCheckedSelectedEntryAndTheCompanionWhenAskedFor) {
   struct Case {
     const char* name;
