@@ -192,8 +192,8 @@ TEST_F(BrowseKillTest, KillAllEndsTheCheckedRowsThenRefreshesOrQuits) {
     EXPECT_FALSE(Running(13));
     EXPECT_TRUE(Running(120));
     EXPECT_TRUE(Running(14));
-    EXPECT_EQ(backend.quitRequested(), quit);
-    if (!quit) {
+    EXPECT_EQ(backend.quitRequested(), c.quits);
+    if (!c.quits) {
       EXPECT_EQ(Rows(), std::vector<std::string>{"- zed.exe C:\\Apps\\"});
     }
   }
@@ -228,6 +228,7 @@ TEST_F(BrowseKillTest, StartingInBrowseKillShowsItOrKillsTheCheckedRowsAtOnce) {
 }
 
 TEST_F(BrowseKillTest, EveryWayInShowsAFreshListAndTheWindowKeepsItsSize) {
+  windowHandle = [this](const ui::Form& form) -> WindowHandle { return &form == &bk() ? 5 : 9; };
   machine.registry.Put(kSettingsKey, "BrowsekillWindow_Width", RegValue{RegType::Integer, {}, 700});
   machine.registry.Put(kSettingsKey, "BrowsekillWindow_Height", RegValue{RegType::Integer, {}, 100});
   StartWith({{}, {}, "", "DoubleClick_Action=1\r\n"});
