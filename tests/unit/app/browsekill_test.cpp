@@ -148,6 +148,17 @@ TEST_F(BrowseKillTest, CheckAllTakesTheSeparatorTooAndKillingTheSeparatorEndsNot
   EXPECT_EQ(bk().CheckListBox1.checkedCount(), 0);
 }
 
+// A brace in a running program's name would begin a tag of the row's entry.
+TEST_F(BrowseKillTest, BracesInANameShowAsQuestionMarksAndTheRowStillEndsItsProgram) {
+  machine.world.AddProcess(30, "C:\\Apps\\b{1}.exe");
+  StartWith({{}, {}});
+  bk().ShowAndRefresh();
+  ASSERT_EQ(Rows(), std::vector<std::string>{"- b?1?.exe C:\\Apps\\"});
+  RightClickRow(0);
+  bk().Terminatethisprogramnow1.userClick();
+  EXPECT_FALSE(Running(30));
+}
+
 TEST_F(BrowseKillTest, KillThisOneShowsItsStepsInOrderAndPausesFiveUnits) {
   RunUsualPrograms();
   StartWith({{}, {}});
@@ -178,11 +189,25 @@ TEST_F(BrowseKillTest, KillThisOneShowsItsStepsInOrderAndPausesFiveUnits) {
 }
 
 TEST_F(BrowseKillTest, KillAllEndsTheCheckedRowsThenRefreshesOrQuits) {
-  for (bool quit : {false, true}) {
-    SCOPED_TRACE(quit ? "Quit after activating" : "staying");
+  struct Case {
+    const char* what;
+    bool quitAfterActivating;
+    bool unsavedChanges;  // and the save question is cancelled
+    bool quits;
+  };
+  const Case cases[] = {
+      {"staying", false, false, false},
+      {"Quit after activating, the save question cancelled", true, true, false},
+      {"Quit after activating", true, false, true},
+  };
+  backend.answer<TFormSaveChanges>(ui::ModalResult::Cancel);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
     EndEverything();
     RunUsualPrograms();
-    StartWith({{}, {"1 C:\\Tools\\c.exe {harsh}", "0 C:\\Apps\\zed.exe"}, quit ? "Quit_after_activate=1\r\n" : ""});
+    StartWith({{}, {"1 C:\\Tools\\c.exe {harsh}", "0 C:\\Apps\\zed.exe"},
+               c.quitAfterActivating ? "Quit_after_activate=1\r\n" : ""});
+    options().ConfigDirty = c.unsavedChanges;
     bk().ShowAndRefresh();
     ASSERT_EQ(Rows(), (std::vector<std::string>{"x c.exe C:\\Tools\\ {harsh}", "- zed.exe C:\\Apps\\", "-",
                                                 "- b.exe C:\\Apps\\", "- b.exe C:\\Apps\\"}));
@@ -255,6 +280,7 @@ TEST_F(BrowseKillTest, EveryWayInShowsAFreshListAndTheWindowKeepsItsSize) {
   bk().BitBtn3.userClick();
   ASSERT_EQ(machine.help.calls.size(), 1u);
   EXPECT_EQ(machine.help.calls[0].data, 5u);
+  EXPECT_EQ(machine.help.calls[0].owner, 5u) << "owned by the window";
 
   bk().setSize(640, 480);
   tray().Shutdown1Click();
