@@ -15,6 +15,8 @@
 //                                                would, and photographs it
 //   qm_splash_wine_driver.exe picture-centre     prints the screen point in the middle of the About box's picture
 //   qm_splash_wine_driver.exe help-shown         a help viewer window is up
+//   qm_splash_wine_driver.exe web-page           the About box's "Web Page" opens the help viewer
+//                                                (web-page.png), which is then closed
 //
 // Photographs go to $QM_SCREENSHOT_DIR. Exit code 0 when the step did what it
 // should; 1 otherwise, with the reason on stderr.
@@ -309,6 +311,34 @@ int HelpShown() {
   return 0;
 }
 
+// The page is one of the help file's; under Wine, without its HTML engine,
+// the viewer's frame is all there is to see.
+int WebPage() {
+  HWND about = VisibleWindow(kAboutCaption);
+  if (about == nullptr) return Fail("no About box");
+  HWND button = nullptr;
+  EnumChildWindows(
+      about,
+      [](HWND child, LPARAM data) -> BOOL {
+        char text[32] = {};
+        GetWindowTextA(child, text, sizeof text);
+        if (lstrcmpA(text, "Web Page") != 0 || !IsWindowVisible(child)) return TRUE;
+        *reinterpret_cast<HWND*>(data) = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&button));
+  if (button == nullptr) return Fail("the About box shows no \"Web Page\" button");
+  PostMessageA(button, BM_CLICK, 0, 0);
+  HWND viewer = nullptr;
+  if (!WaitFor([&] { return (viewer = VisibleWindow("Quellmarch Help")) != nullptr; })) {
+    return Fail("\"Web Page\" opened no help window");
+  }
+  Photo(viewer, "web-page.png", 4000);
+  PostMessageA(viewer, WM_CLOSE, 0, 0);
+  if (!WaitFor([&] { return VisibleWindow("Quellmarch Help") == nullptr; })) return Fail("the help window stays");
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -329,5 +359,6 @@ int main(int argc, char** argv) {
   if (step == "about-page") return AboutPage(std::atoi(arg.c_str()), arg2);
   if (step == "picture-centre") return PictureCentre();
   if (step == "help-shown") return HelpShown();
+  if (step == "web-page") return WebPage();
   return Fail("unknown step " + step);
 }
