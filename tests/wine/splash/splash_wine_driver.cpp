@@ -276,24 +276,37 @@ int AboutPage(int page, const std::string& photo) {
   return 0;
 }
 
+struct ChildSearch {
+  bool (*wanted)(HWND);
+  HWND found;
+};
+
+// A named callback: the 32-bit build's WNDENUMPROC is stdcall, which no
+// lambda converts to.
+BOOL CALLBACK PickVisibleChild(HWND child, LPARAM data) {
+  auto* search = reinterpret_cast<ChildSearch*>(data);
+  if (!IsWindowVisible(child) || !search->wanted(child)) return TRUE;
+  search->found = child;
+  return FALSE;
+}
+
+// The first visible child of `parent`, at any depth, that `wanted` picks.
+HWND VisibleChild(HWND parent, bool (*wanted)(HWND)) {
+  ChildSearch search{wanted, nullptr};
+  EnumChildWindows(parent, PickVisibleChild, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 int PictureCentre() {
   HWND about = VisibleWindow(kAboutCaption);
   if (about == nullptr) return Fail("no About box");
-  HWND picture = nullptr;
-  EnumChildWindows(
-      about,
-      [](HWND child, LPARAM data) -> BOOL {
-        RECT r{};
-        GetClientRect(child, &r);
-        char name[32] = {};
-        GetClassNameA(child, name, sizeof name);
-        if (lstrcmpiA(name, "Static") == 0 && r.right == 277 && r.bottom == 158 && IsWindowVisible(child)) {
-          *reinterpret_cast<HWND*>(data) = child;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&picture));
+  HWND picture = VisibleChild(about, [](HWND child) {
+    RECT r{};
+    GetClientRect(child, &r);
+    char name[32] = {};
+    GetClassNameA(child, name, sizeof name);
+    return lstrcmpiA(name, "Static") == 0 && r.right == 277 && r.bottom == 158;
+  });
   if (picture == nullptr) return Fail("no picture of 277 x 158 in view");
   RECT r{};
   GetWindowRect(picture, &r);
@@ -316,17 +329,11 @@ int HelpShown() {
 int WebPage() {
   HWND about = VisibleWindow(kAboutCaption);
   if (about == nullptr) return Fail("no About box");
-  HWND button = nullptr;
-  EnumChildWindows(
-      about,
-      [](HWND child, LPARAM data) -> BOOL {
-        char text[32] = {};
-        GetWindowTextA(child, text, sizeof text);
-        if (lstrcmpA(text, "Web Page") != 0 || !IsWindowVisible(child)) return TRUE;
-        *reinterpret_cast<HWND*>(data) = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&button));
+  HWND button = VisibleChild(about, [](HWND child) {
+    char text[32] = {};
+    GetWindowTextA(child, text, sizeof text);
+    return lstrcmpA(text, "Web Page") == 0;
+  });
   if (button == nullptr) return Fail("the About box shows no \"Web Page\" button");
   PostMessageA(button, BM_CLICK, 0, 0);
   HWND viewer = nullptr;
