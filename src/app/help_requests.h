@@ -1,5 +1,6 @@
-// Opens the compiled help file beside the program, at its default topic or
-// at one of the numbered topics the windows' help buttons ask for.
+// Opens the compiled help file beside the program, at its default topic, at
+// one of the numbered topics the windows' help buttons ask for, or at a page
+// named by its file.
 #pragma once
 
 #include <functional>
@@ -31,11 +32,14 @@ class HelpRequests {
 
   void DefaultTopic(const ui::Form& owner);
   void Context(const ui::Form& owner, HelpContext context);
+  // A page of the file ("updates.htm"), as the viewer finds it: the file,
+  // "::/" and the page.
+  void Page(const ui::Form& owner, const std::string& page);
 
  private:
   // What the viewer makes of a missing file is its own report; the program
   // does not check.
-  void Request(const ui::Form& owner, std::uint32_t command, std::uintptr_t data);
+  void Request(const ui::Form& owner, const std::string& page, std::uint32_t command, std::uintptr_t data);
 
   Help& help_;
   std::function<std::string()> exeDir_;

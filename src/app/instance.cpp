@@ -55,7 +55,7 @@ Instance::Instance(AppEnvironment environment)
       formProc(env.platform.processes, env.platform.windows),
       formMain(MakeTrayServices(*this)),
       processEntry(formProc),
-      about(env.platform.files, env.platform.shell, information, [this] { return ExeDir; }),
+      about(env.platform.files, information, [this] { return ExeDir; }),
       browseKill(formProc.snapshot, options.ProcessEntries()),
       runEntries(env.platform.registry, app, env.exeName,
                  [this] { return preregistry.showModal() == ui::ModalResult::Ok; }),
@@ -85,6 +85,7 @@ void Instance::WireWindows() {
   h.HelpMe = [this] { help.DefaultTopic(options); };
   h.HelpGettingStarted = [this] { help.Context(options, HelpContext::GettingStarted); };
   h.ShowAboutBox = [this] { about.UpShow(); };
+  about.OpenHelpPage = [this](const std::string& page) { help.Page(about, page); };
   // The tray's Help is the Options window's, owned by it even while it is hidden.
   formMain.HelpMe = [this] { options.hooks.HelpMe(); };
   formMain.AboutClick = [this] { options.hooks.ShowAboutBox(); };

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "config/entry_grammar.h"
+#include "config/entry_specs.h"
 #include "engine/pause.h"
 
 namespace qm {
@@ -148,7 +149,10 @@ void BatchActions::TerminateOne(std::string& stored, const std::function<void()>
   ui_.SetProgress(50);
   ui_.SetStatusText("Searching for " + Abbreviate(stored, 71));
   Pause(1);
-  terminator_.TerminateEntry(stored);
+  // An entry without a pattern (BrowseKill's blank separator row) names
+  // nothing; left to the matcher, it would end every process whose window
+  // title is blank.
+  if (!ParseProcessEntry(stored).Pattern.empty()) terminator_.TerminateEntry(stored);
   if (writeBack) writeBack();
   ui_.SetProgress(75);
   Pause(2);

@@ -36,7 +36,7 @@ class BatchActions {
   // One program entry, given by its stored text ("Run Now").
   void RunOneEntry(std::string_view stored);
   // One process entry or BrowseKill row, given by its stored text, which a
-  // learning entry may rewrite.
+  // learning entry may rewrite. One without a pattern ends nothing.
   void TerminateOneEntry(std::string& stored);
   // One item of the Options window's process list, written back afterwards.
   void TerminateOneEntry(EntryList& list, std::size_t index);

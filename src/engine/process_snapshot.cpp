@@ -7,7 +7,7 @@ namespace qm {
 
 ProcessSnapshot::ProcessSnapshot(Processes& processes, TopWindows& windows,
                                  std::function<bool()> windowTitlesChecked)
-    : windows_(windows), enumerator_(processes), windowTitlesChecked_(std::move(windowTitlesChecked)) {}
+    : processes_(processes), windows_(windows), enumerator_(processes), windowTitlesChecked_(std::move(windowTitlesChecked)) {}
 
 void ProcessSnapshot::Refresh() {
   ++refreshes_;
@@ -31,6 +31,7 @@ bool ProcessSnapshot::AddWindowRow(WindowHandle window) {
 
 void ProcessSnapshot::RefreshForShow() {
   Refresh();
+  const std::string ownExe = processes_.OwnExePath();
   for (std::size_t i = 0; i < rows_.Count(); ++i) {
     std::string row = rows_[i];
     bool changed = false;
@@ -38,7 +39,7 @@ void ProcessSnapshot::RefreshForShow() {
       row = DisplayWindowRow(row);
       changed = true;
     }
-    if (IsUnsafeToTerminate(row)) {
+    if (IsUnsafeToTerminate(row) || IsOwnExecutableRow(row, ownExe)) {
       row[kRowMarkColumn] = '*';
       changed = true;
     }

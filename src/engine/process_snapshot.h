@@ -34,7 +34,8 @@ class ProcessSnapshot {
   // Rebuilds the raw rows: process rows, then window rows if the box is checked.
   void Refresh();
   // Refresh, then the display step: window rows lose their pid and rows of
-  // unsafe processes get '*' in the mark column. Rows keep their places.
+  // unsafe processes, this program's own executable among them, get '*' in
+  // the mark column. Rows keep their places.
   void RefreshForShow();
 
   // False until the first refresh (the picker's list is disabled until then).
@@ -51,6 +52,7 @@ class ProcessSnapshot {
   // One top-level window; false ends the walk.
   bool AddWindowRow(WindowHandle window);
 
+  Processes& processes_;
   TopWindows& windows_;
   ListBoxPS enumerator_;
   std::function<bool()> windowTitlesChecked_;

@@ -16,4 +16,10 @@ inline constexpr std::array<std::string_view, 11> UnsafeProcessNames = {
 // significant: "Explorer.EXE" is not a match.
 bool IsUnsafeToTerminate(std::string_view text);
 
+// True for a process row of the file at `ownExePath`, in any letter case. The
+// name list spells this program's file in capitals, but Windows reports it
+// as it was installed ("Quellmarch.exe"), so the list alone never marks it,
+// and other running copies of the program would be offered for ending.
+bool IsOwnExecutableRow(std::string_view row, std::string_view ownExePath);
+
 }  // namespace qm

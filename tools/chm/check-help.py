@@ -1,15 +1,18 @@
 #!/usr/bin/env python3
-"""Checks a compiled help file against its project: default topic and contexts.
+"""Checks that a compiled help file opens where the program asks it to.
 
-    check-help.py FILE.chm PROJECT.hhp [CONTEXT...]
+    check-help.py FILE.chm
 
 Reads back from the compiled file what a viewer reads: the default topic from
 #SYSTEM, and the numbered help contexts from #IVB (context number, offset)
 and #STRINGS (the topic's page at that offset). Fails unless
-- the default topic is the project's and is a page stored in the file;
-- every CONTEXT given (the numbers the program asks for) is mapped;
-- the contexts are exactly the project's [MAP] and [ALIAS];
-- every mapped page is stored in the file, has a title and is in the contents.
+- the default topic is the page the program's default-topic requests show;
+- the contexts are exactly the numbers the program asks for, each mapped to
+  the page of the window that asks for it;
+- every page the program opens by name is stored in the file;
+- every such page has a title and is in the contents;
+- the pages still say what the program does where a reader is most likely to
+  go wrong.
 """
 import os
 import re
@@ -20,6 +23,27 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from chmfile import ChmError, ChmFile  # noqa: E402
 
 SYSTEM_CONTENTS_FILE, SYSTEM_DEFAULT_TOPIC = 0, 2
+
+# What the program opens, and the page each request must show. A context
+# number belongs to the window whose Help button or menu item asks for it,
+# so two numbers swapped in the project send each window to the other's page.
+DEFAULT_TOPIC = "index.htm"  # tray menu Help, Help > Table of Contents
+CONTEXTS = {
+    1: "picker.htm",           # the process picker's Help button
+    2: "program_entry.htm",    # the Program Entry dialog's
+    3: "process_entry.htm",    # the Process Entry dialog's
+    4: "getting_started.htm",  # Help > Getting Started
+    5: "browsekill.htm",       # BrowseKill's
+}
+NAMED_PAGES = ["updates.htm"]  # the About box's "Web Page" buttons
+
+# Statements the manual must make, each where the program's behaviour would
+# otherwise surprise: the page and a phrase of it.
+STATEMENTS = [
+    ("termination.htm", b"Only Quellmarch's own process is exempt"),
+    ("patterns.htm", b"<code>*?</code> matches like <code>*</code>"),
+    ("updates.htm", b"<code>HKEY_LOCAL_MACHINE\\Software\\Quellmarch</code>"),
+]
 
 
 def system_records(chm):
@@ -46,28 +70,6 @@ def context_map(chm):
     return {context: c_string(strings, offset) for context, offset in pairs}
 
 
-def project(path):
-    """Default topic and context map of a project (.hhp)."""
-    sections, current = {}, None
-    with open(path, encoding="latin-1") as f:
-        for line in f:
-            line = line.split(";", 1)[0].strip()
-            if re.fullmatch(r"\[[^]]+\]", line):
-                current = sections.setdefault(line[1:-1].upper(), [])
-            elif line and current is not None:
-                current.append(line)
-    options = dict(line.split("=", 1) for line in sections.get("OPTIONS", []) if "=" in line)
-    aliases = dict((k.strip(), v.strip()) for k, v in
-                   (line.split("=", 1) for line in sections.get("ALIAS", []) if "=" in line))
-    contexts = {}
-    for line in sections.get("MAP", []):
-        match = re.fullmatch(r"#define\s+(\S+)\s+(\d+)", line)
-        if not match or match[1] not in aliases:
-            raise ChmError(f"{path}: [MAP] line without an [ALIAS]: {line}")
-        contexts[int(match[2])] = aliases[match[1]]
-    return options.get("Default topic", "").strip(), contexts
-
-
 def page(chm, name):
     """The title of a page stored in the file, or an error why it is not usable."""
     stored = "/" + name.lstrip("/")
@@ -79,45 +81,46 @@ def page(chm, name):
     return title[1].decode("latin-1").strip()
 
 
-def check(chm, project_path, required):
+def check(chm):
     problems = []
-    default_topic, wanted = project(project_path)
     records = system_records(chm)
     topic = c_string(records.get(SYSTEM_DEFAULT_TOPIC, b""))
-    if topic != default_topic:
-        problems.append(f"default topic is {topic!r}, the project says {default_topic!r}")
-    try:
-        print(f"default topic -> {topic}: {page(chm, topic)}")
-    except ChmError as error:
-        problems.append(f"default topic: {error}")
+    if topic != DEFAULT_TOPIC:
+        problems.append(f"default topic is {topic!r}, not {DEFAULT_TOPIC!r}")
 
     contents = chm.read("/" + c_string(records.get(SYSTEM_CONTENTS_FILE, b"")).lstrip("/"))
     contents_pages = set(re.findall(rb'name="Local"\s+value="([^"#]*)', contents, re.I))
     stored = context_map(chm)
-    for context in required:
-        if context not in stored:
-            problems.append(f"context {context} is not mapped")
-    if stored != wanted:
-        problems.append(f"contexts {stored} differ from the project's {wanted}")
-    for context, name in sorted(stored.items()):
+    for context in sorted(set(stored) | set(CONTEXTS)):
+        if stored.get(context) != CONTEXTS.get(context):
+            problems.append(f"context {context} opens {stored.get(context)!r}, not {CONTEXTS.get(context)!r}")
+
+    opened = [("default topic", topic)] + [(f"context {c}", n) for c, n in sorted(stored.items())]
+    opened += [("page", name) for name in NAMED_PAGES]
+    for what, name in opened:
         try:
             title = page(chm, name)
         except ChmError as error:
-            problems.append(f"context {context}: {error}")
+            problems.append(f"{what}: {error}")
             continue
         if name.lstrip("/").encode() not in contents_pages:
-            problems.append(f"context {context}: {name} is not in the contents")
-        print(f"context {context} -> {name}: {title}")
+            problems.append(f"{what}: {name} is not in the contents")
+        print(f"{what} -> {name}: {title}")
+
+    for name, phrase in STATEMENTS:
+        stored_name = "/" + name
+        if not chm.has(stored_name) or phrase not in b" ".join(chm.read(stored_name).split()):
+            problems.append(f"{name} does not say {phrase.decode('latin-1')!r}")
     return problems
 
 
 def main(argv):
-    if len(argv) < 3:
-        print("usage: check-help.py FILE.chm PROJECT.hhp [CONTEXT...]", file=sys.stderr)
+    if len(argv) != 2:
+        print("usage: check-help.py FILE.chm", file=sys.stderr)
         return 2
     try:
         with open(argv[1], "rb") as f:
-            problems = check(ChmFile(f.read()), argv[2], [int(c) for c in argv[3:]])
+            problems = check(ChmFile(f.read()))
     except (OSError, ChmError, ValueError) as error:
         problems = [str(error)]
     for problem in problems:

@@ -8,10 +8,15 @@ namespace {
 
 using HtmlHelpFn = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
 constexpr WORD kHtmlHelpOrdinal = 14;  // HtmlHelpA
+constexpr UINT kHelpCloseAll = 0x0012;  // HH_CLOSE_ALL
 
 }  // namespace
 
+// The viewer may still be open when the program ends; its windows live in
+// the library, so they are closed before the library goes, or a message to
+// them would run code that is no longer there.
 Win32Help::~Win32Help() {
+  if (entry_ != nullptr) reinterpret_cast<HtmlHelpFn>(entry_)(nullptr, nullptr, kHelpCloseAll, 0);
   if (library_ != 0) ::FreeLibrary(reinterpret_cast<HMODULE>(library_));
 }
 

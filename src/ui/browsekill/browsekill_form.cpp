@@ -85,13 +85,13 @@ void TBrowseKill::TerminateThem() {
   if (batch_ == nullptr) return;
   // The batch passes over the separator: its stored text is empty.
   batch_->TerminateAll(rows_);
+  // The list is rebuilt before the shutdown too: the save-changes question
+  // may be cancelled, and the window must not go on listing programs that
+  // ended.
+  Refresh();
   // The batch copied the Options window into the document first, so this is
   // the box the user sees there.
-  if (config_ != nullptr && config_->Quit_after_activate) {
-    if (hooks.Shutdown) hooks.Shutdown();
-    return;
-  }
-  Refresh();
+  if (config_ != nullptr && config_->Quit_after_activate && hooks.Shutdown) hooks.Shutdown();
 }
 
 void TBrowseKill::KillThisOne() {

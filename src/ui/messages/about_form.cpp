@@ -1,6 +1,5 @@
 #include "ui/messages/about_form.h"
 
-#include "config/entry_specs.h"
 #include "ui/messages/web_address.h"
 #include "ui/pictures.h"
 #include "ui/version.h"
@@ -21,8 +20,8 @@ void placeMemo(ui::Memo& memo, ui::Control& page, ui::Rect bounds)
 
 }  // namespace
 
-TAboutForm::TAboutForm(Files& files, Shell& shell, TInformation& information, std::function<std::string()> exeDir)
-    : Form("AboutForm"), files_(files), shell_(shell), information_(information), exeDir_(std::move(exeDir))
+TAboutForm::TAboutForm(Files& files, TInformation& information, std::function<std::string()> exeDir)
+    : Form("AboutForm"), files_(files), information_(information), exeDir_(std::move(exeDir))
 {
     setCaption("About Quellmarch");
     setBorderStyle(ui::BorderStyle::ToolWindow);
@@ -47,7 +46,8 @@ TAboutForm::TAboutForm(Files& files, Shell& shell, TInformation& information, st
         "Thanks to everyone who tried the early versions and wrote in with the background "
         "programs that would not end.",
         "",
-        "Quellmarch is free to use and to pass on. News and updates are on its web page.",
+        "Quellmarch is free to use and to pass on. Its Web Page, in the help, tells how to update "
+        "it to a new version and how to remove it.",
     });
     Button4.setParent(TabSheet1);
     Button4.setBounds(107, 164, 75, 25);
@@ -102,10 +102,14 @@ void TAboutForm::ReadReleaseNotes()
     Memo1.setText(text ? *text : "\r\nError: file " + path + " could not be read.");
 }
 
+// The page ships inside the help file, so it opens in the help viewer, the
+// one program sure to read it; what the viewer makes of a missing file is
+// its own report.
 void TAboutForm::FormGotoURL()
 {
-    // Nothing is reported when no browser takes the address.
-    shell_.Execute(0, "open", ProductWebAddress(), "", "", kShowNormal);
+    if (OpenHelpPage) {
+        OpenHelpPage(ProductWebAddress());
+    }
 }
 
 void TAboutForm::InfoEgg() { information_.showModal(); }

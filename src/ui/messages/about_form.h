@@ -1,13 +1,12 @@
 // The About box: the version and credits, the release notes read from the
-// file beside the program, and the splash banner under a picture whose
-// right-click menu opens the information window.
+// file beside the program, the splash banner under a picture whose
+// right-click menu opens the information window, and the product's page.
 #pragma once
 
 #include <functional>
 #include <string>
 
 #include "platform/files.h"
-#include "platform/shell.h"
 #include "ui/messages/information.h"
 #include "ui/toolkit/toolkit.h"
 
@@ -18,12 +17,15 @@ inline constexpr char kReleaseNotesFileName[] = "ReleaseNotes.txt";
 class TAboutForm : public ui::Form {
 public:
     // `exeDir` gives the program's folder with its trailing backslash.
-    TAboutForm(Files& files, Shell& shell, TInformation& information, std::function<std::string()> exeDir);
+    TAboutForm(Files& files, TInformation& information, std::function<std::string()> exeDir);
+
+    // Opens a page of the help file by its name, owned by this box.
+    std::function<void(const std::string& page)> OpenHelpPage;
 
     // Reads the release notes afresh, puts the version into the About text
     // the first time, and shows the box (not modally).
     void UpShow();
-    // Opens the product's web page in the user's browser.
+    // Opens the product's page: a page of the help file (web_address.h).
     void FormGotoURL();
     void InfoEgg();
     // "&CLOSE": the box only hides; it lives as long as the instance.
@@ -49,7 +51,6 @@ private:
     void ReadReleaseNotes();
 
     Files& files_;
-    Shell& shell_;
     TInformation& information_;
     std::function<std::string()> exeDir_;
 };

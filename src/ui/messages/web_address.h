@@ -1,4 +1,4 @@
-// The product's web page. The address is kept scrambled, so it is not lying
+// The product's page. Its address is kept scrambled, so it is not lying
 // about in the program file as plain text, and unscrambled only when used.
 #pragma once
 
@@ -11,7 +11,9 @@ namespace qm {
 // `seed` as key := key * 13 + 7 (mod 256) after every byte.
 std::string UnscrambleText(const unsigned char* bytes, std::size_t size, unsigned char seed);
 
-// The address the About box's "Web Page" buttons open.
+// The page the About box's "Web Page" buttons open: the page of the help
+// file, shipped beside the program, about versions, updates and removal. A
+// site on the web could not be relied on to be there.
 std::string ProductWebAddress();
 
 }  // namespace qm

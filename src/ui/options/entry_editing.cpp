@@ -1,5 +1,7 @@
 // The Options window's two lists edited by hand: the right-click menus, the
 // double-click, the entry dialogs, and Run Now / Terminate Now of one entry.
+#include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -77,15 +79,23 @@ ProcessEntryFields ProcessDialogFields(std::string_view stored) {
   return fields;
 }
 
-// A new entry (index -1) is appended, checked and selected. An edited one
-// takes the place of the item it was read from and keeps its check mark;
-// should a tray command have changed that item while the dialog was open,
-// the edited entry is appended instead, so neither is lost.
-void StoreEntry(CheckListEntries& entries, int index, const std::string& read, const std::string& stored) {
+// The item a dialog was opened for, known by its key rather than by its
+// index or text: the tray stays live under the dialog, and a toggle's
+// learning may rewrite the item meanwhile. None for a new entry.
+std::optional<std::uint64_t> EditedItem(const ui::CheckListBox& list, int index) {
+  if (index < 0) return std::nullopt;
+  return list.itemKey(index);
+}
+
+// An edited entry takes the place of the item it was opened for, whatever
+// became of that item's text meanwhile, and keeps its check mark. A new
+// entry, or an edit whose item is gone, is appended, checked and selected,
+// so what the user typed is kept, once.
+void StoreEntry(CheckListEntries& entries, std::optional<std::uint64_t> edited, const std::string& stored) {
   ui::CheckListBox& list = entries.list();
-  if (index >= 0 && static_cast<std::size_t>(index) < entries.Count() &&
-      entries.StoredText(static_cast<std::size_t>(index)) == read) {
-    entries.SetStored(static_cast<std::size_t>(index), stored);
+  const int at = edited ? list.indexOfKey(*edited) : -1;
+  if (at >= 0) {
+    entries.SetStored(static_cast<std::size_t>(at), stored);
     return;
   }
   entries.AppendStored(stored, true);
@@ -142,9 +152,9 @@ void TOptionForm1::ShowProgramEntryDialog(int index) {
   const EntryEditingParts& parts = Bound(editing_);
   TProgramEntry& dialog = *parts.programEntry;
   if (index == -1 && *parts.programHint) *parts.programHint = ShowHint(dialog, *parts.firstProgram);
-  const std::string read = index >= 0 ? programs_.StoredText(static_cast<std::size_t>(index)) : std::string();
+  const std::optional<std::uint64_t> edited = EditedItem(CheckListBox1, index);
   if (dialog.showModal() != ui::ModalResult::Ok) return;
-  StoreEntry(programs_, index, read, ComposeProgramEntry(dialog.Fields()));
+  StoreEntry(programs_, edited, ComposeProgramEntry(dialog.Fields()));
   SetDirty();
 }
 
@@ -154,10 +164,10 @@ void TOptionForm1::ShowProcessEntryDialog(int index) {
   if (index == -1 && *parts.processHint) *parts.processHint = ShowHint(dialog, *parts.firstProcess);
   dialog.CheckBox1.setChecked(false);
   if (index == -1) dialog.RadioButton4.setChecked(true);
-  const std::string read = index >= 0 ? processes_.StoredText(static_cast<std::size_t>(index)) : std::string();
+  const std::optional<std::uint64_t> edited = EditedItem(CheckListBox2, index);
   if (dialog.showModal() != ui::ModalResult::Ok) return;
   const ProcessEntryFields fields = dialog.Fields();
-  StoreEntry(processes_, index, read, ComposeProcessEntry(fields));
+  StoreEntry(processes_, edited, ComposeProcessEntry(fields));
   if (dialog.CompanionWanted()) AddCompanionProgramEntry(Trim(ReplaceBraces(fields.Pattern)));
   SetDirty();
 }

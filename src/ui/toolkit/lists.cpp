@@ -63,6 +63,22 @@ void ListBox::setItemData(int index, std::string data)
     items_[static_cast<std::size_t>(index)].data = std::move(data);
 }
 
+std::uint64_t ListBox::itemKey(int index) const
+{
+    checkIndex(index);
+    return items_[static_cast<std::size_t>(index)].key;
+}
+
+int ListBox::indexOfKey(std::uint64_t key) const
+{
+    for (int i = 0; i < count(); ++i) {
+        if (items_[static_cast<std::size_t>(i)].key == key) {
+            return i;
+        }
+    }
+    return -1;
+}
+
 int ListBox::insertPosition(const std::string& text) const
 {
     if (!sorted_) {
@@ -77,6 +93,10 @@ int ListBox::insertItem(int index, Item item)
 {
     if (sorted_) {
         index = insertPosition(item.text);
+    }
+    // An item that moves to its sorted place keeps its number.
+    if (item.key == 0) {
+        item.key = ++lastKey_;
     }
     items_.insert(items_.begin() + index, std::move(item));
     if (itemIndex_ >= index) {
@@ -143,7 +163,7 @@ void ListBox::setItems(const std::vector<std::string>& texts)
     items_.reserve(texts.size());
     itemIndex_ = -1;
     for (const std::string& t : texts) {
-        items_.push_back(Item{t, false, {}});
+        items_.push_back(Item{t, false, {}, ++lastKey_});
     }
     if (sorted_) {
         std::stable_sort(items_.begin(), items_.end(),

@@ -3,6 +3,7 @@
 
 #include "ui/toolkit/control.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -27,6 +28,13 @@ public:
     // new texts and sorting, and nothing shows it.
     const std::string& itemData(int index) const;
     void setItemData(int index, std::string data);
+    // Each item's own number, given when it is added, kept through new
+    // texts, marks and sorting, and never given again in this list: what
+    // finds an item again after a message loop ran and may have changed the
+    // list (a modal dialog's, say).
+    std::uint64_t itemKey(int index) const;
+    // -1 when no item has that number (it was removed meanwhile).
+    int indexOfKey(std::uint64_t key) const;
     // Adds at the end, or at the sorted place; returns the new index.
     int add(std::string text);
     void insert(int index, std::string text);
@@ -73,6 +81,7 @@ protected:
         std::string text;
         bool checked = false;
         std::string data;
+        std::uint64_t key = 0;
     };
     std::vector<Item> items_;
     void checkIndex(int index) const;
@@ -85,6 +94,7 @@ private:
     int itemHeight_ = 13;
     int itemIndex_ = -1;
     int updates_ = 0;
+    std::uint64_t lastKey_ = 0;
 };
 
 // A list with a check box on every item; the user toggles the marks.

@@ -58,6 +58,9 @@ TEST_F(AutoAddTest, EachListGetsAnEntryForEveryRunningProgramItDoesNotNameYet) {
       {"named in the program list only, unchecked: a process entry only",
        {{30, "C:\\A\\a.exe"}}, {"0 C:\\A\\a.exe"}, {}, false, {}, {process("C:\\A\\a.exe")},
        "1 processes added to Termination list, 0 added to Run list."},
+      {"named in the process list only: a program entry only",
+       {{30, "C:\\A\\a.exe"}}, {}, {"0 C:\\A\\a.exe"}, false, {program("C:\\A\\a.exe")}, {},
+       "0 processes added to Termination list, 1 added to Run list."},
       {"two processes of one program: one entry each",
        {{30, "C:\\A\\a.exe"}, {31, "C:\\A\\a.exe"}}, {}, {}, false, {program("C:\\A\\a.exe")},
        {process("C:\\A\\a.exe")}, "1 processes added to Termination list, 1 added to Run list."},
@@ -73,6 +76,8 @@ TEST_F(AutoAddTest, EachListGetsAnEntryForEveryRunningProgramItDoesNotNameYet) {
       {"unsafe and window rows add nothing, window titles not listed",
        {{40, "C:\\WINDOWS\\EXPLORER.EXE"}, {41, "C:\\A\\a.exe"}}, {"1 C:\\A\\a.exe"}, {"1 C:\\A\\a.exe"}, false, {}, {},
        ""},
+      {"the program's own file, in any letter case, adds nothing",
+       {{40, "c:\\program files\\quellmarch\\Quellmarch.EXE"}}, {}, {}, false, {}, {}, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -88,6 +93,9 @@ TEST_F(AutoAddTest, EachListGetsAnEntryForEveryRunningProgramItDoesNotNameYet) {
     EXPECT_EQ(Stored(options().ProgramEntries(), c.programEntries.size()), c.addedPrograms);
     EXPECT_EQ(Stored(options().ProcessEntries(), c.processEntries.size()), c.addedProcesses);
     EXPECT_EQ(options().ConfigDirty, !c.report.empty());
+    // The last entry added to a list is its selected one.
+    EXPECT_EQ(options().CheckListBox1.itemIndex(), c.addedPrograms.empty() ? -1 : options().CheckListBox1.count() - 1);
+    EXPECT_EQ(options().CheckListBox2.itemIndex(), c.addedProcesses.empty() ? -1 : options().CheckListBox2.count() - 1);
     if (c.report.empty()) {
       EXPECT_TRUE(Logged(kNothingNew));
       EXPECT_TRUE(reports.empty());

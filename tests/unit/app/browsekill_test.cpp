@@ -125,23 +125,38 @@ TEST_F(BrowseKillTest, TheDefaultMarkIsASettingThatChangesTheListButNeverMarksTh
 
 TEST_F(BrowseKillTest, CheckAllTakesTheSeparatorTooAndKillingTheSeparatorEndsNothing) {
   RunUsualPrograms();
+  // An empty pattern would match this window's title.
+  machine.world.AddProcess(300, "C:\\Apps\\blank.exe");
+  machine.world.AddWindow(300, "   ");
   StartWith({{}, {"0 C:\\Tools\\c.exe"}});
+  instance->formProc.CheckBox1.setChecked(true);
   bk().ShowAndRefresh();
   bk().Button2.userClick();
-  EXPECT_EQ(bk().CheckListBox1.checkedCount(), 5);
+  EXPECT_EQ(bk().CheckListBox1.checkedCount(), 6);
 
   RightClickRow(1);
   ASSERT_EQ(bk().CheckListBox1.itemIndex(), 1);
   RightClickRow(9);
   EXPECT_EQ(bk().CheckListBox1.itemIndex(), 1) << "a press below the last row selects nothing";
   bk().Terminatethisprogramnow1.userClick();
-  for (ProcessId pid : {120u, 13u, 14u, 200u, 201u}) EXPECT_TRUE(Running(pid)) << pid;
+  for (ProcessId pid : {120u, 13u, 14u, 200u, 201u, 300u}) EXPECT_TRUE(Running(pid)) << pid;
 
   bk().CheckListBox1.userDoubleClick(0);
   EXPECT_EQ(Rows().front(), "x c.exe C:\\Tools\\") << "the refresh took the mark from the Options window, the "
                                                       "double-click inverted it";
   bk().Button3.userClick();
   EXPECT_EQ(bk().CheckListBox1.checkedCount(), 0);
+}
+
+// A brace in a running program's name would begin a tag of the row's entry.
+TEST_F(BrowseKillTest, BracesInANameShowAsQuestionMarksAndTheRowStillEndsItsProgram) {
+  machine.world.AddProcess(30, "C:\\Apps\\b{1}.exe");
+  StartWith({{}, {}});
+  bk().ShowAndRefresh();
+  ASSERT_EQ(Rows(), std::vector<std::string>{"- b?1?.exe C:\\Apps\\"});
+  RightClickRow(0);
+  bk().Terminatethisprogramnow1.userClick();
+  EXPECT_FALSE(Running(30));
 }
 
 TEST_F(BrowseKillTest, KillThisOneShowsItsStepsInOrderAndPausesFiveUnits) {
@@ -174,11 +189,25 @@ TEST_F(BrowseKillTest, KillThisOneShowsItsStepsInOrderAndPausesFiveUnits) {
 }
 
 TEST_F(BrowseKillTest, KillAllEndsTheCheckedRowsThenRefreshesOrQuits) {
-  for (bool quit : {false, true}) {
-    SCOPED_TRACE(quit ? "Quit after activating" : "staying");
+  struct Case {
+    const char* what;
+    bool quitAfterActivating;
+    bool unsavedChanges;  // and the save question is cancelled
+    bool quits;
+  };
+  const Case cases[] = {
+      {"staying", false, false, false},
+      {"Quit after activating, the save question cancelled", true, true, false},
+      {"Quit after activating", true, false, true},
+  };
+  backend.answer<TFormSaveChanges>(ui::ModalResult::Cancel);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
     EndEverything();
     RunUsualPrograms();
-    StartWith({{}, {"1 C:\\Tools\\c.exe {harsh}", "0 C:\\Apps\\zed.exe"}, quit ? "Quit_after_activate=1\r\n" : ""});
+    StartWith({{}, {"1 C:\\Tools\\c.exe {harsh}", "0 C:\\Apps\\zed.exe"},
+               c.quitAfterActivating ? "Quit_after_activate=1\r\n" : ""});
+    options().ConfigDirty = c.unsavedChanges;
     bk().ShowAndRefresh();
     ASSERT_EQ(Rows(), (std::vector<std::string>{"x c.exe C:\\Tools\\ {harsh}", "- zed.exe C:\\Apps\\", "-",
                                                 "- b.exe C:\\Apps\\", "- b.exe C:\\Apps\\"}));
@@ -188,8 +217,8 @@ TEST_F(BrowseKillTest, KillAllEndsTheCheckedRowsThenRefreshesOrQuits) {
     EXPECT_FALSE(Running(13));
     EXPECT_TRUE(Running(120));
     EXPECT_TRUE(Running(14));
-    EXPECT_EQ(backend.quitRequested(), quit);
-    if (!quit) {
+    EXPECT_EQ(backend.quitRequested(), c.quits);
+    if (!c.quits) {
       EXPECT_EQ(Rows(), std::vector<std::string>{"- zed.exe C:\\Apps\\"});
     }
   }
@@ -224,6 +253,7 @@ TEST_F(BrowseKillTest, StartingInBrowseKillShowsItOrKillsTheCheckedRowsAtOnce) {
 }
 
 TEST_F(BrowseKillTest, EveryWayInShowsAFreshListAndTheWindowKeepsItsSize) {
+  windowHandle = [this](const ui::Form& form) -> WindowHandle { return &form == &bk() ? 5 : 9; };
   machine.registry.Put(kSettingsKey, "BrowsekillWindow_Width", RegValue{RegType::Integer, {}, 700});
   machine.registry.Put(kSettingsKey, "BrowsekillWindow_Height", RegValue{RegType::Integer, {}, 100});
   StartWith({{}, {}, "", "DoubleClick_Action=1\r\n"});
@@ -250,6 +280,7 @@ TEST_F(BrowseKillTest, EveryWayInShowsAFreshListAndTheWindowKeepsItsSize) {
   bk().BitBtn3.userClick();
   ASSERT_EQ(machine.help.calls.size(), 1u);
   EXPECT_EQ(machine.help.calls[0].data, 5u);
+  EXPECT_EQ(machine.help.calls[0].owner, 5u) << "owned by the window";
 
   bk().setSize(640, 480);
   tray().Shutdown1Click();
@@ -257,18 +288,21 @@ TEST_F(BrowseKillTest, EveryWayInShowsAFreshListAndTheWindowKeepsItsSize) {
   EXPECT_EQ(RegNumber("BrowsekillWindow_Height"), 480u);
 }
 
-// The program's own row may be listed (its file name in another letter case
-// than the unsafe one) or configured; either way it is never ended.
+// The program's own file is never listed among the other programs, in
+// whatever letter case it runs (another copy of the program would lose its
+// unsaved changes); configured, it is listed, and still never ended.
 TEST_F(BrowseKillTest, TheProgramsOwnProcessIsNeverEndedFromTheWindow) {
   for (bool configured : {false, true}) {
     SCOPED_TRACE(configured ? "configured" : "listed");
     EndEverything();
     machine.world.SetSelf(4242, kExe);
     machine.world.AddProcess(4242, kExe);
+    machine.world.AddProcess(4243, "c:\\tools\\QUELLMARCH.exe");
     machine.world.AddProcess(13, "C:\\Apps\\b.exe");
     StartWith({{}, {configured ? "1 C:\\Tools\\Quellmarch.exe" : "1 C:\\Other\\z.exe"}});
     bk().ShowAndRefresh();
-    ASSERT_NE(bk().CheckListBox1.indexOf(StoredToDisplay(kExe)), -1);
+    EXPECT_EQ(bk().CheckListBox1.indexOf(StoredToDisplay(kExe)), configured ? 0 : -1);
+    EXPECT_EQ(bk().CheckListBox1.count(), configured ? 3 : 1) << "the separator and b.exe, or b.exe alone";
     if (configured) {
       RightClickRow(0);
       bk().Terminatethisprogramnow1.userClick();
@@ -276,6 +310,7 @@ TEST_F(BrowseKillTest, TheProgramsOwnProcessIsNeverEndedFromTheWindow) {
       bk().Button2.userClick();
       bk().BitBtn1.userClick();
       EXPECT_FALSE(Running(13));
+      EXPECT_TRUE(Running(4243)) << "the other copy";
     }
     EXPECT_TRUE(Running(4242));
   }

@@ -1,5 +1,6 @@
 #include "app_fixture.h"
 
+#include <algorithm>
 #include <functional>
 
 #include "config/entry_grammar.h"
@@ -128,6 +129,41 @@ TEST_F(EntryEditingTest, CancelChangesNothingAndEachEditStartsFromItsOwnEntry) {
   EXPECT_EQ(options().ProcessEntries().StoredText(0), "*\\b.exe {polite}");
 }
 
+// The tray stays live under an open dialog: a toggle's learning may rewrite
+// the entry, and the list may change around it. The edit still replaces the
+// entry it was opened for, found wherever it is now; an entry that is gone
+// takes the edit as a new entry.
+TEST_F(EntryEditingTest, AnEditReplacesTheEntryItWasOpenedForWhateverHappenedMeanwhile) {
+  struct Case {
+    const char* what;
+    std::function<void()> meanwhile;
+    Lines after;
+    int selected;
+  };
+  const Case cases[] = {
+      {"learning rewrote it", [this] { tray().TerminateProcesses1.userClick(); },
+       {"*\\a.exe", "*\\d.exe {learn} {rem mine}"}, 1},
+      {"the entry above it went", [this] { options().ProcessEntries().Remove(0); },
+       {"*\\d.exe {learn} {rem mine}"}, 0},
+      {"it went", [this] { options().ProcessEntries().Remove(1); }, {"*\\a.exe", "*\\d.exe {learn} {rem mine}"}, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    instance.reset();
+    if (machine.world.FindLive(40) == nullptr) machine.world.AddProcess(40, "C:\\Apps\\d.exe");
+    StartWith({{}, {"0 *\\a.exe", "1 *\\d.exe {learn}"}});
+    backend.answer<TProcessEntry>([&](TProcessEntry& d) {
+      c.meanwhile();
+      d.Edit5.userSetText("mine");
+      return ui::ModalResult::Ok;
+    });
+    processes().userDoubleClick(1);
+    EXPECT_EQ(Stored(options().ProcessEntries()), c.after);
+    EXPECT_EQ(processes().itemIndex(), c.selected);
+    EXPECT_TRUE(processes().checked(c.selected));
+  }
+}
+
 TEST_F(EntryEditingTest, AddComposesANewCheckedSelectedEntryAndTheCompanionWhenAskedFor) {
   struct Case {
     const char* name;
@@ -155,6 +191,16 @@ TEST_F(EntryEditingTest, AddComposesANewCheckedSelectedEntryAndTheCompanionWhenA
        },
        {"C:\\Old.exe", "C:\\Apps\\b?1?.exe {nop C:\\Apps\\b?1?.exe}"},
        {"*\\old.exe", "C:\\Apps\\b?1?.exe {learn}"}, 1, 1},
+      {"an edit and its companion",
+       [this] {
+         backend.answer<TProcessEntry>([](TProcessEntry& d) {
+           d.Edit1.userSetText("*\\new.exe");
+           d.CheckBox1.userToggle();
+           return ui::ModalResult::Ok;
+         });
+         processes().userDoubleClick(0);
+       },
+       {"C:\\Old.exe", "*\\new.exe {nop *\\new.exe}"}, {"*\\new.exe"}, 1, 0},
   };
   for (const Case& c : cases) {
     instance.reset();
@@ -208,6 +254,22 @@ TEST_F(EntryEditingTest, APressSelectsTheItemUnderThePointerButNotBelowTheLastIt
   programs().userMouseDown(ui::MouseButton::Right, 30, 200);
   options().DeleteProgram1.userClick();
   EXPECT_EQ(Stored(options().ProgramEntries()), (Lines{"C:\\A.exe", "C:\\B.exe"}));
+}
+
+TEST_F(EntryEditingTest, DeleteRemovesTheSelectedEntryAtOnceAndMarksTheChange) {
+  for (bool process : {false, true}) {
+    SCOPED_TRACE(process ? "process list" : "program list");
+    instance.reset();
+    StartWith({{"1 C:\\A.exe", "0 C:\\B.exe", "1 C:\\C.exe"}, {"1 *\\a.exe", "0 *\\b.exe", "1 *\\c.exe"}});
+    (process ? processes() : programs()).setItemIndex(1);
+    (process ? options().DeleteProcess1 : options().DeleteProgram1).userClick();
+    EXPECT_EQ(Stored(options().ProgramEntries()),
+              process ? (Lines{"C:\\A.exe", "C:\\B.exe", "C:\\C.exe"}) : (Lines{"C:\\A.exe", "C:\\C.exe"}));
+    EXPECT_EQ(Stored(options().ProcessEntries()),
+              process ? (Lines{"*\\a.exe", "*\\c.exe"}) : (Lines{"*\\a.exe", "*\\b.exe", "*\\c.exe"}));
+    EXPECT_TRUE(options().ConfigDirty);
+    EXPECT_TRUE(Modals().empty()) << "no question";
+  }
 }
 
 TEST_F(EntryEditingTest, EveryCommandThatNeedsAnEntryAsksForASelectionAndDoesNothingElse) {
@@ -319,6 +381,22 @@ TEST_F(EntryEditingTest, RunNowAndTerminateNowShowTheirStepsAndPauseFiveDelaysBe
   EXPECT_EQ(processes().item(0), StoredToDisplay("*\\b.exe"));
   EXPECT_FALSE(processes().checked(0));
   EXPECT_TRUE(options().ConfigDirty);
+
+  // A long entry is shortened to fill the status line's 85 columns but one.
+  const std::string longName = "C:\\" + std::string(120, 'x') + "\\end.exe";
+  options().ProgramEntries().AppendStored(longName, false);
+  options().ProcessEntries().AppendStored(longName, false);
+  for (const Case& c : cases) {
+    c.list.setItemIndex(1);
+    backend.clearLog();
+    c.command.userClick();
+    const auto line = std::find_if(backend.log().begin(), backend.log().end(),
+                                   [&](const std::string& l) { return l.rfind(text, 0) == 0; });
+    ASSERT_NE(line, backend.log().end());
+    const std::string shown = line->substr(text.size());
+    EXPECT_EQ(shown.size(), 84u) << shown;
+    EXPECT_EQ(shown.substr(shown.size() - 8), "\\end.exe") << shown;
+  }
 }
 
 // The first row whose name text begins with `start`; -1 for none.

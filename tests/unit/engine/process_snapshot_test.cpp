@@ -213,5 +213,30 @@ TEST_F(SnapshotTest, OwnExecutableIsStarredInTheDisplay) {
   EXPECT_EQ(RowPid(snapshot.Row(0)), 4242u);  // the star sits past the pid's 12 columns
 }
 
+// Every running copy of the program's own file is starred, in any letter
+// case; a file of the same name elsewhere, or a title naming the file, is not.
+TEST_F(SnapshotTest, EveryCopyOfTheOwnExecutableIsStarredWhateverItsLetterCase) {
+  titlesChecked = true;
+  machine.world.SetSelf(30, "C:\\Tools\\Quellmarch.exe");
+  const std::pair<const char*, bool> running[] = {
+      {"C:\\Tools\\Quellmarch.exe", true},
+      {"c:\\TOOLS\\quellmarch.EXE", true},
+      {"C:\\Other\\Quellmarch.exe", false},
+      {"C:\\Tools\\Quellmarch.exe.bak", false},
+  };
+  ProcessId pid = 30;
+  for (const auto& [path, starred] : running) {
+    machine.world.AddProcess(pid, path);
+    machine.world.AddWindow(pid++, path);
+  }
+  ProcessSnapshot snapshot = MakeSnapshot();
+  snapshot.RefreshForShow();
+  ASSERT_EQ(snapshot.Count(), 8u);
+  for (std::size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(IsStarredRow(snapshot.Row(2 * i)), running[i].second) << running[i].first;
+    EXPECT_FALSE(IsStarredRow(snapshot.Row(2 * i + 1))) << "title " << running[i].first;
+  }
+}
+
 }  // namespace
 }  // namespace qm

@@ -14,15 +14,17 @@ TEST(Splash, ShowsForItsRequestInHalfSecondTicksAndAClickEndsItAtOnce)
         int request;      // SplashInterval when RestartTimer runs
         int startAt;      // loop time before RestartTimer, in ms
         bool endedFirst;  // EndSplash ran before (start-up's not-found windows)
-        int clickAt;      // loop time of a click on the panel; -1: none
+        int clickAt;      // loop time of a click on the banner; -1: none
         int runningMark;  // SplashInterval once the window has painted
         int hiddenAt;     // loop time after RestartTimer when the window is gone
         int stopsAt;      // ... when the timer stops
+        bool onFrame = false;  // the click is on the frame round the banner
     };
     const Case cases[] = {
         {"2000 ms ends at the 4th tick", 2000, 0, false, -1, -1, 2000, 2000},
         {"1700 ms ends at the 3rd tick", 1700, 0, false, -1, -1, 1500, 1500},
         {"a click ends it at once, the timer still stops later", 2000, 0, false, 700, -1, 700, 2000},
+        {"a click on the frame too", 2000, 0, false, 900, -1, 900, 2000, true},
         {"without a request the first paint ends it, the timer runs 2000 ms", 0, 0, false, -1, 0, 0, 2000},
         {"the timer runs from creation and keeps its rhythm", 2000, 300, false, -1, -1, 1700, 1700},
         {"ended before it was requested, it still shows whole", 2000, 600, true, -1, -1, 2000, 2000},
@@ -53,7 +55,8 @@ TEST(Splash, ShowsForItsRequestInHalfSecondTicksAndAClickEndsItAtOnce)
         for (int t = 100; t <= 3000; t += 100) {
             backend.elapse(100);
             if (t == c.clickAt) {
-                splash.Panel1.userMouseDown(ui::MouseButton::Left, 5, 5);
+                (c.onFrame ? static_cast<ui::Control&>(splash.Panel1) : splash.Image1)
+                    .userMouseDown(ui::MouseButton::Left, 2, 2);
             }
             if (hiddenAt < 0 && !splash.visible()) {
                 hiddenAt = t;

@@ -65,7 +65,7 @@ TEST(ToolkitLists, DoubleClickSelectsThenReports)
     EXPECT_EQ(seen, 1);
 }
 
-TEST(ToolkitLists, CheckListKeepsMarksWithTheirItems)
+TEST(ToolkitLists, CheckListKeepsMarksAndKeysWithTheirItems)
 {
     SampleForm f;
     CheckListBox& list = f.CheckListBox1;
@@ -75,10 +75,13 @@ TEST(ToolkitLists, CheckListKeepsMarksWithTheirItems)
     list.add("two");
     list.add("three", true);
     EXPECT_EQ(list.checkedCount(), 2);
+    const std::uint64_t one = list.itemKey(0);
+    const std::uint64_t three = list.itemKey(2);
 
     list.remove(0);
     EXPECT_FALSE(list.checked(0));
     EXPECT_TRUE(list.checked(1));
+    EXPECT_EQ(list.indexOfKey(one), -1);
 
     list.setSorted(true);  // "three" < "two"
     EXPECT_EQ(list.item(0), "three");
@@ -86,7 +89,10 @@ TEST(ToolkitLists, CheckListKeepsMarksWithTheirItems)
     list.setItem(0, "zzz");  // moves to the end with its mark
     EXPECT_EQ(list.item(1), "zzz");
     EXPECT_TRUE(list.checked(1));
-    EXPECT_THROW(list.checked(2), std::out_of_range);
+    EXPECT_EQ(list.indexOfKey(three), 1);
+    list.add("one");
+    EXPECT_NE(list.itemKey(0), one) << "a number is never given again";
+    EXPECT_THROW(list.checked(3), std::out_of_range);
 }
 
 TEST(ToolkitLists, UserToggleFlipsTheMarkAndNamesTheItem)

@@ -5,8 +5,8 @@
 //                                                  an unchecked process entry with tags; that helper and
 //                                                  QmBkOne, QmBkTwo and QmBkThree run; no window size stored
 //   qm_browsekill_wine_driver.exe rows             BrowseKill lists the configured entry first, with its tags,
-//                                                  then the separator, then each helper once: prints the rows
-//                                                  of QmBkOne and QmBkTwo
+//                                                  then the separator, then each helper once, and not the
+//                                                  program's own file: prints the rows of QmBkOne and QmBkTwo
 //   qm_browsekill_wine_driver.exe tick ROW         prints the screen point of row ROW's check box (scrolled
 //                                                  into view)
 //   qm_browsekill_wine_driver.exe point WINDOW TEXT
@@ -132,8 +132,13 @@ int Rows() {
   }
   int found[3] = {-1, -1, -1};
   const Helper helpers[3] = {kOne, kTwo, kThree};
+  // The running instance itself: its own file counts among the unsafe ones.
+  std::string self = "Quellmarch.exe";
+  self.resize(19, ' ');
+  self += " " + ExeDir();
   for (std::size_t i = 2; i < rows.size(); ++i) {
     if (rows[i] == NameText(kConfigured)) return Fail("the configured helper is listed twice:\n" + all);
+    if (lstrcmpiA(rows[i].c_str(), self.c_str()) == 0) return Fail("the program's own file is listed:\n" + all);
     for (int h = 0; h < 3; ++h) {
       if (rows[i] != NameText(helpers[h])) continue;
       if (found[h] != -1) return Fail(std::string(helpers[h].exe) + " is listed twice:\n" + all);

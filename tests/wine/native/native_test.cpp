@@ -2,6 +2,7 @@
 //   qm_native_test tray-route    the tray window gets its own procedure back before it is destroyed
 //   qm_native_test status-line   the status line shows the 85 characters a batch writes
 //   qm_native_test icon          an icon file shows its 32 x 32 image, whatever its name ends with
+//   qm_native_test help-viewer   the help viewer still open when the help service ends is closed first
 // Exit code 0 when the check holds; 1 otherwise, with the reason on stderr.
 #include <windows.h>
 
@@ -175,6 +176,32 @@ int IconPicture() {
   return failures == 0 ? 0 : 1;
 }
 
+// A viewer still open when the help service ends goes with it: left behind,
+// the next message to it runs code of an unloaded library.
+int HelpViewer() {
+  char exe[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, exe, MAX_PATH);
+  std::string file = exe;
+  file = file.substr(0, file.find_last_of('\\') + 1) + "QuellmarchHelp.chm";
+  HWND viewer = nullptr;
+  {
+    win32::Win32Help help;
+    if (!help.HtmlHelp(0, file, kHelpDisplayTopic, 0)) return Fail("no help library");
+    const DWORD start = GetTickCount();
+    while ((viewer = FindWindowA(nullptr, "Quellmarch Help")) == nullptr && GetTickCount() - start < 15000) Sleep(50);
+    if (viewer == nullptr) return Fail("the help viewer did not open " + file);
+  }
+  const DWORD start = GetTickCount();
+  MSG msg;
+  while (GetTickCount() - start < 500) {
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    Sleep(20);
+  }
+  if (IsWindow(viewer)) return Fail("the help viewer outlived the help service");
+  std::printf("the help viewer closes with the help service\n");
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -182,5 +209,6 @@ int main(int argc, char** argv) {
   if (check == "tray-route") return TrayRoute();
   if (check == "status-line") return StatusLine();
   if (check == "icon") return IconPicture();
+  if (check == "help-viewer") return HelpViewer();
   return Fail("unknown check " + check);
 }

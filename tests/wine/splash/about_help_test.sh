@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # The tray menu's "&About": the About box with the version line and the
-# release notes beside the exe, its three pages, the information window
-# behind the picture's "More Info", and "&CLOSE". Then "&Help": the help
-# viewer opens.
-# Screenshots: about.png, about-notes.png, about-splash.png, information.png,
-# help.png.
+# release notes beside the exe, its three pages, "Web Page" (the help's page
+# on updates), the information window behind the picture's "More Info", and
+# "&CLOSE". Then "&Help": the help viewer opens.
+# Screenshots: about.png, about-notes.png, about-splash.png, web-page.png,
+# information.png, help.png.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
@@ -16,6 +16,7 @@ xdotool key a
 splash about-texts
 splash about-page 0 about.png
 splash about-page 1 about-notes.png
+splash web-page
 splash about-page 2 about-splash.png
 read -r x y < <(splash picture-centre)
 xdotool mousemove "$x" "$y" click 3

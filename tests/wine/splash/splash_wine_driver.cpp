@@ -15,6 +15,8 @@
 //                                                would, and photographs it
 //   qm_splash_wine_driver.exe picture-centre     prints the screen point in the middle of the About box's picture
 //   qm_splash_wine_driver.exe help-shown         a help viewer window is up
+//   qm_splash_wine_driver.exe web-page           the About box's "Web Page" opens the help viewer
+//                                                (web-page.png), which is then closed
 //
 // Photographs go to $QM_SCREENSHOT_DIR. Exit code 0 when the step did what it
 // should; 1 otherwise, with the reason on stderr.
@@ -241,24 +243,37 @@ int AboutPage(int page, const std::string& photo) {
   return 0;
 }
 
+struct ChildSearch {
+  bool (*wanted)(HWND);
+  HWND found;
+};
+
+// A named callback: the 32-bit build's WNDENUMPROC is stdcall, which no
+// lambda converts to.
+BOOL CALLBACK PickVisibleChild(HWND child, LPARAM data) {
+  auto* search = reinterpret_cast<ChildSearch*>(data);
+  if (!IsWindowVisible(child) || !search->wanted(child)) return TRUE;
+  search->found = child;
+  return FALSE;
+}
+
+// The first visible child of `parent`, at any depth, that `wanted` picks.
+HWND VisibleChild(HWND parent, bool (*wanted)(HWND)) {
+  ChildSearch search{wanted, nullptr};
+  EnumChildWindows(parent, PickVisibleChild, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 int PictureCentre() {
   HWND about = VisibleWindow(kAboutCaption);
   if (about == nullptr) return Fail("no About box");
-  HWND picture = nullptr;
-  EnumChildWindows(
-      about,
-      [](HWND child, LPARAM data) CALLBACK -> BOOL {
-        RECT r{};
-        GetClientRect(child, &r);
-        char name[32] = {};
-        GetClassNameA(child, name, sizeof name);
-        if (lstrcmpiA(name, "Static") == 0 && r.right == 277 && r.bottom == 158 && IsWindowVisible(child)) {
-          *reinterpret_cast<HWND*>(data) = child;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&picture));
+  HWND picture = VisibleChild(about, [](HWND child) {
+    RECT r{};
+    GetClientRect(child, &r);
+    char name[32] = {};
+    GetClassNameA(child, name, sizeof name);
+    return lstrcmpiA(name, "Static") == 0 && r.right == 277 && r.bottom == 158;
+  });
   if (picture == nullptr) return Fail("no picture of 277 x 158 in view");
   RECT r{};
   GetWindowRect(picture, &r);
@@ -271,6 +286,28 @@ int HelpShown() {
   HWND viewer = qm::testing::ShownWindow("Quellmarch Help");
   if (viewer == nullptr) return Fail("no help window showed");
   Photo(viewer, "help.png", 2000);
+  return 0;
+}
+
+// The page is one of the help file's; under Wine, without its HTML engine,
+// the viewer's frame is all there is to see.
+int WebPage() {
+  HWND about = VisibleWindow(kAboutCaption);
+  if (about == nullptr) return Fail("no About box");
+  HWND button = VisibleChild(about, [](HWND child) {
+    char text[32] = {};
+    GetWindowTextA(child, text, sizeof text);
+    return lstrcmpA(text, "Web Page") == 0;
+  });
+  if (button == nullptr) return Fail("the About box shows no \"Web Page\" button");
+  PostMessageA(button, BM_CLICK, 0, 0);
+  HWND viewer = nullptr;
+  if (!WaitFor([&] { return (viewer = VisibleWindow("Quellmarch Help")) != nullptr; })) {
+    return Fail("\"Web Page\" opened no help window");
+  }
+  Photo(viewer, "web-page.png", 4000);
+  PostMessageA(viewer, WM_CLOSE, 0, 0);
+  if (!WaitFor([&] { return VisibleWindow("Quellmarch Help") == nullptr; })) return Fail("the help window stays");
   return 0;
 }
 
@@ -294,5 +331,6 @@ int main(int argc, char** argv) {
   if (step == "about-page") return AboutPage(std::atoi(arg.c_str()), arg2);
   if (step == "picture-centre") return PictureCentre();
   if (step == "help-shown") return HelpShown();
+  if (step == "web-page") return WebPage();
   return Fail("unknown step " + step);
 }
