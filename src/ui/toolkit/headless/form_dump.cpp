@@ -289,6 +289,7 @@ private:
         flag(!c.enabled(), "disabled");
         flag(!c.visible(), "hidden");
         flag(c.cursor() == Cursor::HandPoint, "cursor=hand");
+        flag(!c.themed(), "classic-look");
         if (c.popupMenu() != nullptr) {
             field("popup=" + c.popupMenu()->name());
         }
