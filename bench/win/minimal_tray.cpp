@@ -1,6 +1,10 @@
 // The yardstick of the start-up benchmark: the least a tray utility does to
 // start, act and quit. It adds its icon, lists the running processes once
 // through PSAPI (as the program's own listing does) and removes the icon.
+//
+//   qm_minimal_tray.exe           start, act, quit
+//   qm_minimal_tray.exe --stay    a window that stays until the process is
+//                                 ended, keeping Wine's desktop up between runs
 #include <windows.h>
 #include <shellapi.h>
 
@@ -10,12 +14,17 @@ using EnumProcessesFn = BOOL(WINAPI*)(DWORD*, DWORD, DWORD*);
 using EnumProcessModulesFn = BOOL(WINAPI*)(HANDLE, HMODULE*, DWORD, DWORD*);
 using GetModuleFileNameExAFn = DWORD(WINAPI*)(HANDLE, HMODULE, LPSTR, DWORD);
 
+template <typename Fn>
+Fn Entry(HMODULE module, const char* name) {
+  return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
 int ListProcessesOnce() {
   HMODULE psapi = LoadLibraryA("PSAPI.DLL");
   if (psapi == nullptr) return 0;
-  const auto enumProcesses = reinterpret_cast<EnumProcessesFn>(GetProcAddress(psapi, "EnumProcesses"));
-  const auto enumModules = reinterpret_cast<EnumProcessModulesFn>(GetProcAddress(psapi, "EnumProcessModules"));
-  const auto fileName = reinterpret_cast<GetModuleFileNameExAFn>(GetProcAddress(psapi, "GetModuleFileNameExA"));
+  const auto enumProcesses = Entry<EnumProcessesFn>(psapi, "EnumProcesses");
+  const auto enumModules = Entry<EnumProcessModulesFn>(psapi, "EnumProcessModules");
+  const auto fileName = Entry<GetModuleFileNameExAFn>(psapi, "GetModuleFileNameExA");
   int named = 0;
   static DWORD ids[1024];
   DWORD bytes = 0;
@@ -37,7 +46,7 @@ int ListProcessesOnce() {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   WNDCLASSA windowClass{};
   windowClass.lpfnWndProc = DefWindowProcA;
   windowClass.hInstance = instance;
@@ -45,6 +54,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   RegisterClassA(&windowClass);
   HWND window = CreateWindowExA(0, windowClass.lpszClassName, "Minimal tray", WS_OVERLAPPED, 0, 0, 1, 1, nullptr,
                                 nullptr, instance, nullptr);
+  if (lstrcmpA(commandLine, "--stay") == 0) {
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
+    return 0;
+  }
 
   NOTIFYICONDATAA icon{};
   icon.cbSize = sizeof icon;

@@ -4,6 +4,7 @@
 #include "screen_pixels.h"
 #include "ui/messages/terminating_status.h"
 #include "ui/toolkit/win32/win32_backend.h"
+#include "ui/toolkit/win32/win32_peer.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -331,12 +332,18 @@ int runContractCheck()
            "the status window paints a new text and progress at once");
     status.hideStatus();
 
+    // A form gets its windows when first needed; what the model took before
+    // then is what they show.
     TCoveredProbe covered;
     app.add(covered);
+    covered.setCaption("Covered probe");
+    expect(FindWindowA(ui::win32::kFormClass, "Covered probe") == nullptr, "an attached form has no window yet");
     int paints = 0;
     covered.onPaint = [&] { ++paints; };
     covered.show();
     pump();
+    expect(FindWindowA(ui::win32::kFormClass, "Covered probe") == hwndOf(covered),
+           "its first show makes its window, with the caption set before");
     expect(paints > 0, "a window covered by a panel still hears of its paint");
     covered.hide();
 
