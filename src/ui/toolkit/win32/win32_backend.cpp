@@ -137,8 +137,15 @@ void Win32Backend::paintNow(Control& control)
 
 void* Win32Backend::handleOf(const Component& component)
 {
-    // Whoever asks for a handle is about to use the window.
-    realizedFormPeer(component.form());
+    // Whoever asks for a handle is about to use the window; a form's own
+    // window will do for a form's handle.
+    if (auto* formPeer = dynamic_cast<FormPeer*>(peerOf(component.form()))) {
+        if (&component == &component.form()) {
+            formPeer->realize();
+        } else {
+            formPeer->realizeControls();
+        }
+    }
     WindowPeer* peer = windowPeerOf(component);
     return peer != nullptr ? peer->hwnd : nullptr;
 }

@@ -210,7 +210,7 @@ FormPeer* realizedFormPeer(const Form& form)
 {
     auto* peer = dynamic_cast<FormPeer*>(peerOf(form));
     if (peer != nullptr) {
-        peer->realize();
+        peer->realizeControls();
     }
     return peer;
 }
@@ -233,14 +233,23 @@ void FormPeer::realize()
     if (!form.enabled()) {
         EnableWindow(hwnd, FALSE);
     }
-    tooltip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                              CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr, instance(), nullptr);
-    createChildren(backend, form, nullptr);
     for (Component* c : form.components()) {
         if (auto* timer = dynamic_cast<Timer*>(c)) {
             timer->setPeer(std::make_unique<TimerPeer>(backend, *timer, hwnd));
         }
     }
+}
+
+void FormPeer::realizeControls()
+{
+    realize();
+    if (controlsRealized_) {
+        return;
+    }
+    controlsRealized_ = true;
+    tooltip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr, instance(), nullptr);
+    createChildren(backend, static_cast<Form&>(control()), nullptr);
 }
 
 }  // namespace qm::ui::win32

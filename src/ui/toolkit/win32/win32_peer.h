@@ -134,16 +134,19 @@ protected:
 };
 
 // A form's window: its frame, menu bar and the tooltip window its controls'
-// hints live in. The peer exists from the form's attaching; its windows only
-// from realize(), which the backend calls once the program needs them (to
-// show the form, to hand out a handle, or to run the form's timers). Until
-// then every change stays in the model alone, and realize() builds the
-// windows from what the model holds by then.
+// hints live in. The peer exists from the form's attaching; its windows come
+// in two steps, once the program needs them: realize() makes the form's own
+// window (for its handle, or to run its timers), realizeControls() also every
+// control's and the tooltip (to show the form, or for a control's handle).
+// Until then every change stays in the model alone, and the windows are built
+// from what the model holds by then. The tray window, addressed by handle
+// from the start and shown almost never, so keeps its controls in the model.
 class FormPeer : public ContainerPeer {
 public:
     using ContainerPeer::ContainerPeer;
     ~FormPeer() override;
     void realize();
+    void realizeControls();
     bool realized() const { return hwnd != nullptr; }
     NativeClass nativeClass() const override;
     void sync(Change what, int index) override;
@@ -152,6 +155,9 @@ public:
 
     HMENU menu = nullptr;
     HWND tooltip = nullptr;
+
+private:
+    bool controlsRealized_ = false;
 };
 
 Win32Peer* peerOf(const Component& component);
@@ -189,11 +195,11 @@ void listSetTopIndex(WindowPeer& peer, int index);
 
 HINSTANCE instance();
 void registerClasses();
-// Gives the form its peer; a form with a timer gets its windows at once,
-// since its timer runs on the form's window whether or not the form shows.
+// Gives the form its peer; a form with a timer gets its own window at once,
+// since its timer runs on that window whether or not the form shows.
 void attachForm(Win32Backend& backend, Form& form);
-// The form's peer with its windows made (parents before children), or nullptr
-// for a form that was never attached.
+// The form's peer with the form's window and all its controls' windows made
+// (parents before children), or nullptr for a form that was never attached.
 FormPeer* realizedFormPeer(const Form& form);
 DWORD formStyle(const Form& form);
 DWORD formExStyle(const Form& form);
