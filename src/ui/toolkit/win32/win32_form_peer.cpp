@@ -247,9 +247,16 @@ void FormPeer::realizeControls()
         return;
     }
     controlsRealized_ = true;
-    tooltip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                              CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr, instance(), nullptr);
     createChildren(backend, static_cast<Form&>(control()), nullptr);
+}
+
+HWND FormPeer::tooltipWindow()
+{
+    if (tooltip == nullptr && hwnd != nullptr) {
+        tooltip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr, instance(), nullptr);
+    }
+    return tooltip;
 }
 
 }  // namespace qm::ui::win32

@@ -29,7 +29,12 @@ void syncHint(WindowPeer& peer)
 {
     const Control& control = peer.control();
     auto* formPeer = dynamic_cast<FormPeer*>(peerOf(control.form()));
-    if (formPeer == nullptr || formPeer->tooltip == nullptr || peer.hwnd == nullptr) {
+    if (formPeer == nullptr || peer.hwnd == nullptr) {
+        return;
+    }
+    // Most forms have no hints; their tooltip window is never made.
+    HWND tooltip = control.hint().empty() ? formPeer->tooltip : formPeer->tooltipWindow();
+    if (tooltip == nullptr) {
         return;
     }
     TOOLINFOA tool{};
@@ -38,13 +43,13 @@ void syncHint(WindowPeer& peer)
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = formPeer->hwnd;
     tool.uId = reinterpret_cast<UINT_PTR>(peer.hwnd);
-    SendMessageA(formPeer->tooltip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageA(tooltip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     if (control.hint().empty()) {
         return;
     }
     std::string text = control.hint();
     tool.lpszText = text.data();
-    SendMessageA(formPeer->tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 }  // namespace

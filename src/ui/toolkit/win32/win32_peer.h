@@ -137,7 +137,8 @@ protected:
 // hints live in. The peer exists from the form's attaching; its windows come
 // in two steps, once the program needs them: realize() makes the form's own
 // window (for its handle, or to run its timers), realizeControls() also every
-// control's and the tooltip (to show the form, or for a control's handle).
+// control's (to show the form, or for a control's handle), and the tooltip
+// window comes with the first hint.
 // Until then every change stays in the model alone, and the windows are built
 // from what the model holds by then. The tray window, addressed by handle
 // from the start and shown almost never, so keeps its controls in the model.
@@ -153,8 +154,11 @@ public:
     // The form's own messages (closing, sizing, timers); true when handled.
     bool formMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
 
+    // The window the controls' hints live in, made on first use.
+    HWND tooltipWindow();
+
     HMENU menu = nullptr;
-    HWND tooltip = nullptr;
+    HWND tooltip = nullptr;  // nullptr until a hint needs it
 
 private:
     bool controlsRealized_ = false;
