@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace qm::ui {
 
@@ -61,6 +62,10 @@ public:
     // The form whose closing ends the program; the application names it.
     Form* mainForm() const { return mainForm_; }
     void setMainForm(Form* form) { mainForm_ = form; }
+    // Every attached form, in the order attached: a modal show disables the others.
+    const std::vector<Form*>& forms() const { return forms_; }
+    void addForm(Form& form) { forms_.push_back(&form); }
+    void removeForm(const Form& form) { std::erase(forms_, &form); }
 
     // Where errors that reach a window procedure or the loop are reported.
     void setErrorReport(std::function<void(std::exception_ptr)> report) { errorReport_ = std::move(report); }
@@ -76,6 +81,7 @@ protected:
 private:
     std::function<void(std::exception_ptr)> errorReport_;
     Form* mainForm_ = nullptr;
+    std::vector<Form*> forms_;
 };
 
 }  // namespace qm::ui

@@ -57,6 +57,16 @@ void Control::setEnabled(bool enabled)
     changed(Change::Enabled);
 }
 
+bool Control::takesInput() const
+{
+    for (const Control* c = this; c != nullptr; c = c->parent()) {
+        if (!c->enabled()) {
+            return false;
+        }
+    }
+    return form().enabled();
+}
+
 void Control::setCaption(std::string caption)
 {
     if (caption == caption_) {
@@ -107,7 +117,7 @@ void Control::requireUnattached(const char* property) const
 
 void Control::userMouseDown(MouseButton button, int x, int y)
 {
-    if (onMouseDown) {
+    if (takesInput() && onMouseDown) {
         onMouseDown(button, x, y);
     }
 }

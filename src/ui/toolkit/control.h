@@ -62,6 +62,10 @@ public:
     virtual void setVisible(bool visible);
     bool enabled() const { return enabled_; }
     void setEnabled(bool enabled);
+    // Whether the user can act on the control: it, the controls it lies in
+    // and its form are enabled. The user...() methods ignore a control that
+    // takes no input, as a disabled native window gets no mouse or keys.
+    bool takesInput() const;
 
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption);

@@ -2,6 +2,7 @@
 
 #include "ui/toolkit/backend.h"
 #include "ui/toolkit/menu.h"
+#include "ui/toolkit/modal_lock.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -23,6 +24,9 @@ Form::~Form()
     setPeer(nullptr);
     if (isMainForm()) {
         backend_->setMainForm(nullptr);
+    }
+    if (backend_ != nullptr) {
+        backend_->removeForm(*this);
     }
 }
 
@@ -50,6 +54,7 @@ void Form::attach(Backend& backend)
         throw std::logic_error("form " + name() + " is already attached");
     }
     backend_ = &backend;
+    backend.addForm(*this);
     recomputeSize();
     backend.attach(*this);
 }
@@ -184,6 +189,9 @@ void Form::setVisible(bool visible)
     if (modal_ && modalResult_ == ModalResult::None) {
         modalResult_ = ModalResult::Cancel;
     }
+    if (modalLock_) {
+        modalLock_->release();
+    }
     if (backend_ != nullptr) {
         backend_->hideForm(*this);
     }
@@ -203,9 +211,14 @@ ModalResult Form::showModal()
     }
     modal_ = true;
     modalResult_ = ModalResult::None;
+    modalLock_ = std::make_unique<ModalLock>(*backend_, *this);
     struct Reset {
         Form& f;
-        ~Reset() { f.modal_ = false; }
+        ~Reset()
+        {
+            f.modalLock_.reset();
+            f.modal_ = false;
+        }
     } reset{*this};
     return backend_->showModal(*this);
 }

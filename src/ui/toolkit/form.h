@@ -5,6 +5,7 @@
 #include "ui/toolkit/control.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@ namespace qm::ui {
 
 class Backend;
 class MainMenu;
+class ModalLock;
 
 enum class BorderStyle { Sizeable, Dialog, None, ToolWindow, SizeToolWindow };
 // Where a form appears: where it was put, centred on the screen once at its
@@ -58,6 +60,9 @@ public:
     // Shows the window without taking the focus from whatever has it.
     void showNoActivate();
     void hide() { setVisible(false); }
+    // Runs the form until it has a result. Meanwhile no other form takes
+    // input; they come back as they were just before this one hides, so the
+    // window behind it takes the activation.
     ModalResult showModal();
     // A close request, as from the title bar's close button.
     void close();
@@ -117,6 +122,7 @@ private:
     MainMenu* menu_ = nullptr;
     bool modal_ = false;
     ModalResult modalResult_ = ModalResult::None;
+    std::unique_ptr<ModalLock> modalLock_;
 };
 
 }  // namespace qm::ui

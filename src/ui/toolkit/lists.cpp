@@ -233,7 +233,7 @@ void ListBox::setItemIndex(int index)
 
 void ListBox::userSelect(int index)
 {
-    if (!enabled()) {
+    if (!takesInput()) {
         return;
     }
     setItemIndex(index);
@@ -244,7 +244,7 @@ void ListBox::userSelect(int index)
 
 void ListBox::userDoubleClick(int index)
 {
-    if (!enabled()) {
+    if (!takesInput()) {
         return;
     }
     setItemIndex(index);
@@ -289,7 +289,7 @@ int CheckListBox::add(std::string text, bool checked)
 
 void CheckListBox::userToggleCheck(int index)
 {
-    if (!enabled() || index < 0 || index >= count()) {
+    if (!takesInput() || index < 0 || index >= count()) {
         return;
     }
     setChecked(index, !checked(index));
@@ -334,7 +334,7 @@ void RadioGroup::setItemIndex(int index)
 
 void RadioGroup::userSelect(int index)
 {
-    if (!enabled() || index < 0 || index >= static_cast<int>(items_.size())) {
+    if (!takesInput() || index < 0 || index >= static_cast<int>(items_.size())) {
         return;
     }
     const bool changedNow = index != itemIndex_;
