@@ -266,27 +266,64 @@ int runContractCheck()
     expect(errorsReported == 1, "an exception in a handler reaches the error report");
     expect(IsWindow(hwndOf(form)) && IsWindowVisible(hwndOf(form)), "the window lives on after the error");
 
-    // A modal show disables its owner, passes WM_QUIT on to the outer loop,
-    // and gives the owner back.
+    // A modal show keeps every other window of ours from input, shown or
+    // hidden, and gives each back as it was; the window behind it is active
+    // again. A window shown meanwhile stays behind it, a nested show works,
+    // and a menu the program opens itself (the tray's) stays live. WM_QUIT
+    // ends the show and is passed on to the outer loop.
     TModalProbe probe;
-    app.add(probe);
+    TModalProbe inner;
+    TCoveredProbe hidden;
+    TCoveredProbe disabledBefore;
+    for (ui::Form* f : std::initializer_list<ui::Form*>{&probe, &inner, &hidden, &disabledBefore}) {
+        app.add(*f);
+    }
+    disabledBefore.setEnabled(false);
+    ui::PopupMenu trayLike{form, "TrayLike"};
+    ui::MenuItem trayItem{form, "TrayItem", "&Options"};
+    trayLike.add(trayItem);
+    int trayClicks = 0;
+    trayItem.onClick = [&] { ++trayClicks; };
     form.show();
     pump();
-    bool ownerDisabled = false;
+    auto enabled = [](const ui::Component& c) { return IsWindowEnabled(hwndOf(c)) != FALSE; };
+    bool othersDisabled = false;
+    bool shownBehind = false;
+    bool nested = false;
     int ticks = 0;
+    inner.Timer1.onTimer = [&] {
+        inner.Timer1.setEnabled(false);
+        nested = enabled(inner) && !enabled(probe) && !enabled(form);
+        inner.setModalResult(ui::ModalResult::Ok);
+    };
     probe.Timer1.onTimer = [&] {
-        if (++ticks == 2) {
-            probe.Timer1.setEnabled(false);
-            ownerDisabled = !IsWindowEnabled(hwndOf(form));
-            PostQuitMessage(7);
+        if (++ticks != 2) {
+            return;
         }
+        probe.Timer1.setEnabled(false);
+        othersDisabled = !enabled(form) && !enabled(hidden) && !enabled(disabledBefore) && enabled(probe);
+        hidden.show();
+        shownBehind = GetActiveWindow() == hwndOf(probe) && !enabled(hidden);
+        hidden.hide();
+        inner.Timer1.setEnabled(true);
+        nested = inner.showModal() == ui::ModalResult::Ok && nested && enabled(probe) && !enabled(inner);
+        // What the user presses in the menu: the first item, then Enter.
+        PostMessageA(hwndOf(form), WM_KEYDOWN, VK_DOWN, 0);
+        PostMessageA(hwndOf(form), WM_KEYDOWN, VK_RETURN, 0);
+        trayLike.popup(nullptr, 10, 10);
+        PostQuitMessage(7);
     };
     probe.Timer1.setEnabled(true);
     const ui::ModalResult result = probe.showModal();
     expect(ticks == 2, "timer ticks arrive through the nested loop and stop when disabled");
     expect(result == ui::ModalResult::Cancel, "WM_QUIT ends a modal show with Cancel");
-    expect(ownerDisabled, "the owner is disabled during the modal show");
-    expect(IsWindowEnabled(hwndOf(form)) != FALSE, "the owner is enabled again afterwards");
+    expect(othersDisabled, "every other window, shown or hidden, is disabled during the modal show");
+    expect(shownBehind, "a window shown during a modal show stays behind it, disabled");
+    expect(nested, "a nested modal show takes the input and gives it back");
+    expect(trayClicks == 1, "a menu the program opens during a modal show still works");
+    expect(enabled(form) && enabled(hidden) && enabled(inner) && !enabled(disabledBefore),
+           "each window is as it was afterwards");
+    expect(GetActiveWindow() == hwndOf(form), "the window behind the modal one is active again");
     MSG quit;
     expect(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) && quit.wParam == 7,
            "the quit request is passed on to the outer loop");

@@ -69,6 +69,36 @@ HWND activeOwnWindow()
     return active != nullptr && peerOfWindow(active) != nullptr ? active : nullptr;
 }
 
+// A message box or file dialog is modal too: while it runs no window of ours
+// but its owner takes input. The box disables the owner itself and enables
+// it again before it goes, which hands the owner the activation.
+class OtherWindowsDisabled {
+public:
+    OtherWindowsDisabled(const std::vector<Form*>& forms, HWND owner)
+    {
+        for (Form* form : forms) {
+            WindowPeer* peer = windowPeerOf(*form);
+            if (peer != nullptr && peer->hwnd != owner && IsWindowEnabled(peer->hwnd)) {
+                EnableWindow(peer->hwnd, FALSE);
+                disabled_.push_back(peer->hwnd);
+            }
+        }
+    }
+    ~OtherWindowsDisabled()
+    {
+        for (HWND hwnd : disabled_) {
+            if (IsWindow(hwnd)) {
+                EnableWindow(hwnd, TRUE);
+            }
+        }
+    }
+    OtherWindowsDisabled(const OtherWindowsDisabled&) = delete;
+    OtherWindowsDisabled& operator=(const OtherWindowsDisabled&) = delete;
+
+private:
+    std::vector<HWND> disabled_;
+};
+
 }  // namespace
 
 Win32Backend::Win32Backend() : fonts_(std::make_unique<FontCache>()) {}
@@ -178,12 +208,22 @@ void Win32Backend::showForm(Form& form, bool activate)
     if (peer == nullptr) {
         return;
     }
+    // A window that a modal show keeps from input appears behind the modal
+    // one, which keeps the focus: the user sees what is waiting for them.
+    Form* blocking = !modals_.empty() && !form.enabled() ? modals_.back() : nullptr;
+    if (blocking != nullptr) {
+        activate = false;
+    }
     UINT flags = SWP_SHOWWINDOW;
     if (!activate) {
         flags |= SWP_NOACTIVATE;
     }
     SetWindowPos(peer->hwnd, form.stayOnTop() ? HWND_TOPMOST : HWND_TOP, form.left(), form.top(), form.width(),
                  form.height(), flags);
+    if (WindowPeer* modal = blocking != nullptr ? windowPeerOf(*blocking) : nullptr) {
+        SetWindowPos(modal->hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        SetForegroundWindow(modal->hwnd);
+    }
     if (activate) {
         SetForegroundWindow(peer->hwnd);
         // Give the keyboard to the first control, so Tab, Enter and Escape work at once.
@@ -206,42 +246,28 @@ void Win32Backend::hideForm(Form& form)
 
 ModalResult Win32Backend::showModal(Form& form)
 {
-    WindowPeer* peer = windowPeerOf(form);
-    // Only the owner is disabled: disabling an ancestor of the dialog would
-    // disable the dialog too.
-    HWND owner = activeOwnWindow();
-    if (owner == peer->hwnd || (owner != nullptr && !IsWindowEnabled(owner))) {
-        owner = nullptr;
-    }
-    if (owner != nullptr) {
-        EnableWindow(owner, FALSE);
-    }
+    // The model has disabled every other window; they come back as the form
+    // hides, so the window behind it takes the activation.
+    modals_.push_back(&form);
+    struct Pop {
+        std::vector<Form*>& modals;
+        ~Pop() { modals.pop_back(); }
+    } pop{modals_};
     bool quitSeen = false;
     WPARAM quitCode = 0;
-    try {
-        form.show();
-        MSG msg;
-        while (form.modalResult() == ModalResult::None) {
-            const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-            if (got == 0 || got == -1) {
-                quitSeen = true;
-                quitCode = msg.wParam;
-                form.setModalResult(ModalResult::Cancel);
-                break;
-            }
-            dispatch(msg);
+    form.show();
+    MSG msg;
+    while (form.modalResult() == ModalResult::None) {
+        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got == 0 || got == -1) {
+            quitSeen = true;
+            quitCode = msg.wParam;
+            form.setModalResult(ModalResult::Cancel);
+            break;
         }
-    } catch (...) {
-        if (owner != nullptr) {
-            EnableWindow(owner, TRUE);
-        }
-        throw;
+        dispatch(msg);
     }
     const ModalResult result = form.modalResult();
-    // The owner comes back before the dialog goes, so activation returns to it.
-    if (owner != nullptr) {
-        EnableWindow(owner, TRUE);
-    }
     form.hide();
     if (quitSeen) {
         // The outer loop must see the request to end the program too.
@@ -277,7 +303,9 @@ ModalResult Win32Backend::messageBox(const std::string& text, const std::string&
     case MessageIcon::Error: flags |= MB_ICONERROR; break;
     case MessageIcon::Question: flags |= MB_ICONQUESTION; break;
     }
-    switch (MessageBoxA(activeOwnWindow(), text.c_str(), caption.c_str(), flags)) {
+    HWND owner = activeOwnWindow();
+    OtherWindowsDisabled others(forms(), owner);
+    switch (MessageBoxA(owner, text.c_str(), caption.c_str(), flags)) {
     case IDOK: return ModalResult::Ok;
     case IDYES: return ModalResult::Yes;
     case IDNO: return ModalResult::No;
@@ -302,6 +330,7 @@ std::optional<std::string> Win32Backend::executeFileDialog(FileDialog& dialog)
     // The size Windows 95 and NT 4 know; later systems accept it too.
     ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
     ofn.hwndOwner = activeOwnWindow();
+    OtherWindowsDisabled others(forms(), ofn.hwndOwner);
     ofn.lpstrFilter = dialog.filter.empty() ? nullptr : filter.c_str();
     ofn.lpstrFile = path.data();
     ofn.nMaxFile = static_cast<DWORD>(path.size());
