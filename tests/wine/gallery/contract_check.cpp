@@ -235,6 +235,22 @@ int runContractCheck()
     expect(form.CheckListBox1.itemAtPos(120, itemHeight * 2 + 3) == 2 && form.CheckListBox1.itemAtPos(120, 90) == -1,
            "the item under a point is found, and none below the last");
 
+    // Every button's press reaches the handler, which selects the row under
+    // the pointer as the program's lists do.
+    std::vector<ui::MouseButton> presses;
+    form.CheckListBox1.onMouseDown = [&](ui::MouseButton button, int x, int y) {
+        presses.push_back(button);
+        form.CheckListBox1.setItemIndex(form.CheckListBox1.itemAtPos(x, y));
+    };
+    const LPARAM onThird = MAKELPARAM(120, itemHeight * 2 + itemHeight / 2);
+    SendMessageA(hwndOf(form.CheckListBox1), WM_MBUTTONDOWN, MK_MBUTTON, onThird);
+    SendMessageA(hwndOf(form.CheckListBox1), WM_MBUTTONUP, 0, onThird);
+    pump();
+    expect(presses == std::vector<ui::MouseButton>{ui::MouseButton::Middle} && form.CheckListBox1.itemIndex() == 2 &&
+               SendMessageA(hwndOf(form.CheckListBox1), LB_GETCURSEL, 0, 0) == 2,
+           "a middle press selects the row under the pointer");
+    form.CheckListBox1.onMouseDown = nullptr;
+
     checkRowChanges(form.CheckListBox1);
 
     // A style a window takes at its creation is refused later, and the window keeps it.

@@ -244,7 +244,10 @@ bool ControlPeer::message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
         c.userMouseDown(MouseButton::Left, static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
         return true;
     case WM_RBUTTONDOWN:
-        c.userMouseDown(MouseButton::Right, static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
+    case WM_MBUTTONDOWN:
+        // Native controls do nothing with these presses; the handler hears of them first.
+        c.userMouseDown(msg == WM_RBUTTONDOWN ? MouseButton::Right : MouseButton::Middle,
+                        static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
         return false;
     case WM_SETCURSOR:
         if (c.cursor() == Cursor::HandPoint) {

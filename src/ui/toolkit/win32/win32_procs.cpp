@@ -123,9 +123,12 @@ LRESULT containerMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     case WM_CONTEXTMENU: showContextMenu(reinterpret_cast<HWND>(wp), lp); return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
         // A press on the bare area of a window of ours (a form, a panel); the
         // default handling follows.
-        self->control().userMouseDown(msg == WM_LBUTTONDOWN ? MouseButton::Left : MouseButton::Right,
+        self->control().userMouseDown(msg == WM_LBUTTONDOWN   ? MouseButton::Left
+                                      : msg == WM_RBUTTONDOWN ? MouseButton::Right
+                                                              : MouseButton::Middle,
                                       GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
         break;
     case WM_PAINT: {
