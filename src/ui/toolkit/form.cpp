@@ -244,8 +244,17 @@ void Form::close()
     }
 }
 
-void Form::userResized(int width, int height, int clientWidth, int clientHeight)
+Size Form::restoredSize() const
 {
+    return state_ == WindowState::Maximized ? restored_ : Size{width(), height()};
+}
+
+void Form::userResized(int width, int height, int clientWidth, int clientHeight, WindowState state)
+{
+    if (state == WindowState::Maximized && state_ == WindowState::Normal) {
+        restored_ = {this->width(), this->height()};
+    }
+    state_ = state;
     clientSizeSet_ = false;
     clientWidth_ = clientWidth;
     clientHeight_ = clientHeight;

@@ -21,6 +21,8 @@ enum class BorderStyle { Sizeable, Dialog, None, ToolWindow, SizeToolWindow };
 enum class FormPosition { Designed, ScreenCenter, MainFormCenter };
 // What a close request does: our windows hide instead of closing.
 enum class CloseAction { None, Hide };
+// A window is maximised only by the user (its title bar), never by the code.
+enum class WindowState { Normal, Maximized };
 
 struct BorderIcons {
     bool systemMenu = true;
@@ -41,6 +43,10 @@ public:
     void setClientSize(int width, int height);
     int clientWidth() const { return clientWidth_; }
     int clientHeight() const { return clientHeight_; }
+    WindowState windowState() const { return state_; }
+    // The outer size the window has when it is not maximised: the size worth
+    // keeping for the next run.
+    Size restoredSize() const;
 
     BorderStyle borderStyle() const { return borderStyle_; }
     void setBorderStyle(BorderStyle style);
@@ -85,8 +91,10 @@ public:
     std::function<void()> onPaint;
     std::function<void(CloseAction&)> onClose;
 
-    // From the backend: the user resized the window, or it needs painting.
-    void userResized(int width, int height, int clientWidth, int clientHeight);
+    // From the backend: the user resized the window (maximising it, or
+    // bringing it back), or it needs painting.
+    void userResized(int width, int height, int clientWidth, int clientHeight,
+                     WindowState state = WindowState::Normal);
     void userPaint();
     void userMoved(int left, int top);
 
@@ -113,6 +121,8 @@ private:
     bool clientSizeSet_ = false;
     bool inSizeUpdate_ = false;
     Size notifiedSize_;
+    WindowState state_ = WindowState::Normal;
+    Size restored_;
     BorderStyle borderStyle_ = BorderStyle::Sizeable;
     BorderIcons borderIcons_;
     bool stayOnTop_ = false;

@@ -384,6 +384,22 @@ int runContractCheck()
            "the status window paints a new text and progress at once");
     status.hideStatus();
 
+    // Maximised by the user, a window keeps the size it comes back to. The
+    // move that comes before the new size must not put the old size back.
+    form.show();
+    form.setSize(620, 470);
+    pump();
+    ShowWindow(hwndOf(form), SW_MAXIMIZE);
+    pump();
+    RECT zoomed{};
+    GetWindowRect(hwndOf(form), &zoomed);
+    expect(form.windowState() == ui::WindowState::Maximized && form.width() == zoomed.right - zoomed.left &&
+               form.restoredSize() == ui::Size{620, 470},
+           "a maximised window knows its state and the size it comes back to");
+    ShowWindow(hwndOf(form), SW_RESTORE);
+    pump();
+    expect(form.windowState() == ui::WindowState::Normal && form.width() == 620, "restored, it has that size again");
+
     TCoveredProbe covered;
     app.add(covered);
     int paints = 0;

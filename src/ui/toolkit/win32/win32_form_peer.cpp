@@ -116,6 +116,9 @@ void FormPeer::sync(Change what, int)
     switch (what) {
     case Change::Caption: setText(form.caption()); break;
     case Change::Bounds: {
+        if (reporting_) {
+            break;
+        }
         RECT now;
         GetWindowRect(hwnd, &now);
         if (now.left != form.left() || now.top != form.top() || now.right - now.left != form.width() ||
@@ -139,6 +142,21 @@ void FormPeer::sync(Change what, int)
     }
 }
 
+namespace {
+
+struct Reporting {
+    explicit Reporting(bool& flag) : flag_(flag), was_(flag) { flag = true; }
+    ~Reporting() { flag_ = was_; }
+    Reporting(const Reporting&) = delete;
+    Reporting& operator=(const Reporting&) = delete;
+
+private:
+    bool& flag_;
+    bool was_;
+};
+
+}  // namespace
+
 bool FormPeer::formMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
 {
     auto& form = static_cast<Form&>(control());
@@ -147,15 +165,17 @@ bool FormPeer::formMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
     case WM_CLOSE: form.close(); return true;
     case WM_SIZE:
         if (wp != SIZE_MINIMIZED) {
+            const Reporting reporting(reporting_);
             RECT outer;
             RECT client;
             GetWindowRect(hwnd, &outer);
             GetClientRect(hwnd, &client);
             const int w = outer.right - outer.left;
             const int h = outer.bottom - outer.top;
+            const WindowState state = wp == SIZE_MAXIMIZED ? WindowState::Maximized : WindowState::Normal;
             if (w != form.width() || h != form.height() || client.right != form.clientWidth() ||
-                client.bottom != form.clientHeight()) {
-                form.userResized(w, h, client.right, client.bottom);
+                client.bottom != form.clientHeight() || state != form.windowState()) {
+                form.userResized(w, h, client.right, client.bottom, state);
             }
             // The layout handler has just moved the controls; a group frame
             // that shrank repaints its old area over controls that were
@@ -164,6 +184,7 @@ bool FormPeer::formMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
         }
         return true;
     case WM_MOVE: {
+        const Reporting reporting(reporting_);
         RECT outer;
         GetWindowRect(hwnd, &outer);
         if (!IsIconic(hwnd) && (outer.left != form.left() || outer.top != form.top())) {

@@ -146,6 +146,12 @@ public:
 
     HMENU menu = nullptr;
     HWND tooltip = nullptr;
+
+private:
+    // Set while the window tells the model of its own move or size: the
+    // model follows, and nothing goes back. A move comes before the size it
+    // goes with, so echoing the model then would undo a maximise.
+    bool reporting_ = false;
 };
 
 Win32Peer* peerOf(const Component& component);
