@@ -115,6 +115,13 @@ void Instance::WireWindows() {
 
 bool Instance::Start() {
   app.setTitle("Quellmarch");
+  // Another program closing ours politely, or the system ending the
+  // session, ends the instance as the tray's Shutdown does.
+  env.backend.setEndRequestHandler([this] {
+    bool ending = false;
+    app.guard([&] { ending = formMain.Shutdown(); });
+    return ending;
+  });
   // The Options window comes before the tray window: the icon shows the
   // Options window's picture and tooltip.
   WireWindows();

@@ -70,6 +70,15 @@ public:
     // Where errors that reach a window procedure or the loop are reported.
     void setErrorReport(std::function<void(std::exception_ptr)> report) { errorReport_ = std::move(report); }
 
+    // A request from outside the program to end it: another program closing
+    // its windows politely, or the system ending the session. A backend
+    // tells it from the user's closing of one window (its title bar's close
+    // button, Alt+F4), which only closes that window. The handler runs the
+    // program's own shutdown and answers whether the program is ending;
+    // without one the main form closes.
+    void setEndRequestHandler(std::function<bool()> handler) { endRequest_ = std::move(handler); }
+    bool requestEnd();
+
 protected:
     void reportError(std::exception_ptr error)
     {
@@ -80,6 +89,7 @@ protected:
 
 private:
     std::function<void(std::exception_ptr)> errorReport_;
+    std::function<bool()> endRequest_;
     Form* mainForm_ = nullptr;
     std::vector<Form*> forms_;
 };

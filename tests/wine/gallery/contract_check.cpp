@@ -409,6 +409,24 @@ int runContractCheck()
     expect(paints > 0, "a window covered by a panel still hears of its paint");
     covered.hide();
 
+    // The user's close (the close button, the system menu, Alt+F4) closes
+    // that one window; a bare WM_CLOSE from outside, or the end of the
+    // session, is a request to end the program.
+    int endRequests = 0;
+    backend.setEndRequestHandler([&] {
+        ++endRequests;
+        return false;
+    });
+    form.show();
+    pump();
+    SendMessageA(hwndOf(form), WM_SYSCOMMAND, SC_CLOSE, 0);
+    expect(!form.visible() && endRequests == 0, "the user's close hides the window");
+    form.show();
+    SendMessageA(hwndOf(form), WM_CLOSE, 0, 0);
+    expect(form.visible() && endRequests == 1, "a close from outside asks to end the program");
+    expect(SendMessageA(hwndOf(form), WM_QUERYENDSESSION, 0, 0) == FALSE && endRequests == 2,
+           "the end of the session asks too, and hears the answer");
+
     form.hide();
     std::printf("%d passed, %d failed\n", checks - failures, failures);
     return failures == 0 ? 0 : 1;

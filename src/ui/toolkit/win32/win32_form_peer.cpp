@@ -144,11 +144,12 @@ void FormPeer::sync(Change what, int)
 
 namespace {
 
-struct Reporting {
-    explicit Reporting(bool& flag) : flag_(flag), was_(flag) { flag = true; }
-    ~Reporting() { flag_ = was_; }
-    Reporting(const Reporting&) = delete;
-    Reporting& operator=(const Reporting&) = delete;
+// A flag raised for as long as the object lives.
+struct Raised {
+    explicit Raised(bool& flag) : flag_(flag), was_(flag) { flag = true; }
+    ~Raised() { flag_ = was_; }
+    Raised(const Raised&) = delete;
+    Raised& operator=(const Raised&) = delete;
 
 private:
     bool& flag_;
@@ -162,10 +163,31 @@ bool FormPeer::formMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
     auto& form = static_cast<Form&>(control());
     result = 0;
     switch (msg) {
-    case WM_CLOSE: form.close(); return true;
+    case WM_SYSCOMMAND:
+        if ((wp & 0xFFF0) != SC_CLOSE) {
+            return false;
+        }
+        {
+            // The close button, the system menu's Close and Alt+F4 all come
+            // this way: the user closes this one window.
+            const Raised closing(userClosing_);
+            result = DefWindowProcA(hwnd, msg, wp, lp);
+        }
+        return true;
+    case WM_CLOSE:
+        // A close request that did not come through the window's own menu
+        // comes from outside (another program ending ours politely): the
+        // program ends as its own shutdown would end it.
+        if (userClosing_) {
+            form.close();
+        } else {
+            backend.requestEnd();
+        }
+        return true;
+    case WM_QUERYENDSESSION: result = backend.requestEnd() ? TRUE : FALSE; return true;
     case WM_SIZE:
         if (wp != SIZE_MINIMIZED) {
-            const Reporting reporting(reporting_);
+            const Raised reporting(reporting_);
             RECT outer;
             RECT client;
             GetWindowRect(hwnd, &outer);
@@ -184,7 +206,7 @@ bool FormPeer::formMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
         }
         return true;
     case WM_MOVE: {
-        const Reporting reporting(reporting_);
+        const Raised reporting(reporting_);
         RECT outer;
         GetWindowRect(hwnd, &outer);
         if (!IsIconic(hwnd) && (outer.left != form.left() || outer.top != form.top())) {

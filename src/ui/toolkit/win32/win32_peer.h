@@ -152,6 +152,8 @@ private:
     // model follows, and nothing goes back. A move comes before the size it
     // goes with, so echoing the model then would undo a maximise.
     bool reporting_ = false;
+    // Set while the window's own menu closes it (WM_SYSCOMMAND, SC_CLOSE).
+    bool userClosing_ = false;
 };
 
 Win32Peer* peerOf(const Component& component);

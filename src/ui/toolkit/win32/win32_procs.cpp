@@ -121,6 +121,13 @@ LRESULT containerMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
         break;
     }
     case WM_CONTEXTMENU: showContextMenu(reinterpret_cast<HWND>(wp), lp); return 0;
+    case WM_CLOSE:
+        if (dynamic_cast<FormPeer*>(self) == nullptr) {
+            // Sent to a panel or page (a multi-line edit posts it on Escape),
+            // the default would destroy the child window.
+            return 0;
+        }
+        break;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
