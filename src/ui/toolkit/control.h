@@ -62,6 +62,10 @@ public:
     virtual void setVisible(bool visible);
     bool enabled() const { return enabled_; }
     void setEnabled(bool enabled);
+    // Whether Tab stops at the control: the kinds the user works with by
+    // keyboard. Frames and pages are passed through to what they hold.
+    virtual bool tabStop() const { return false; }
+
     // Whether the user can act on the control: it, the controls it lies in
     // and its form are enabled. The user...() methods ignore a control that
     // takes no input, as a disabled native window gets no mouse or keys.

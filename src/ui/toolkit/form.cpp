@@ -1,6 +1,8 @@
 #include "ui/toolkit/form.h"
 
 #include "ui/toolkit/backend.h"
+#include "ui/toolkit/buttons.h"
+#include "ui/toolkit/containers.h"
 #include "ui/toolkit/menu.h"
 #include "ui/toolkit/modal_lock.h"
 
@@ -46,6 +48,85 @@ std::vector<Control*> Form::childrenOf(const Control* parent) const
         }
     }
     return result;
+}
+
+namespace {
+
+// A page's controls are on screen only while it is the active one.
+bool shownPage(const Control& control)
+{
+    const auto* sheet = dynamic_cast<const TabSheet*>(&control);
+    if (sheet == nullptr) {
+        return true;
+    }
+    const std::vector<TabSheet*> pages = sheet->pageControl().pages();
+    const int active = sheet->pageControl().activePageIndex();
+    return active >= 0 && active < static_cast<int>(pages.size()) && pages[static_cast<std::size_t>(active)] == sheet;
+}
+
+void collectTabStops(const Form& form, const Control* parent, std::vector<Control*>& out)
+{
+    for (Control* child : form.childrenOf(parent)) {
+        if (!child->visible() || !child->enabled() || !shownPage(*child)) {
+            continue;
+        }
+        if (child->tabStop()) {
+            out.push_back(child);
+        }
+        collectTabStops(form, child, out);
+    }
+}
+
+Button* findButton(const Form& form, bool wantDefault)
+{
+    for (Component* c : form.components()) {
+        auto* button = dynamic_cast<Button*>(c);
+        if (button != nullptr && (wantDefault ? button->isDefault() : button->isCancel()) && button->visible() &&
+            button->takesInput()) {
+            return button;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+std::vector<Control*> Form::tabOrder() const
+{
+    std::vector<Control*> order;
+    if (enabled()) {
+        collectTabStops(*this, nullptr, order);
+    }
+    return order;
+}
+
+Control* Form::focusAtShow() const
+{
+    const std::vector<Control*> order = tabOrder();
+    if (activeControl_ != nullptr && std::find(order.begin(), order.end(), activeControl_) != order.end()) {
+        return activeControl_;
+    }
+    return order.empty() ? nullptr : order.front();
+}
+
+Button* Form::defaultButton() const { return findButton(*this, true); }
+
+Button* Form::cancelButton() const { return findButton(*this, false); }
+
+void Form::userEnter()
+{
+    if (Button* button = defaultButton()) {
+        button->userClick();
+    }
+}
+
+void Form::userEscape()
+{
+    if (Button* button = cancelButton()) {
+        button->userClick();
+    } else if (modal_ && takesInput()) {
+        close();
+    }
 }
 
 void Form::attach(Backend& backend)

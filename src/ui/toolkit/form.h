@@ -12,6 +12,7 @@
 namespace qm::ui {
 
 class Backend;
+class Button;
 class MainMenu;
 class ModalLock;
 
@@ -78,6 +79,23 @@ public:
     // During a modal show a result other than None ends it.
     void setModalResult(ModalResult result) { modalResult_ = result; }
 
+    // The controls Tab visits, in order: each that takes input and is a tab
+    // stop, in creation order, the controls of a frame or page (the active
+    // one only) where the frame lies.
+    std::vector<Control*> tabOrder() const;
+    // The control that has the keyboard when the window appears: the one
+    // named, while Tab can reach it, or else the first Tab visits.
+    Control* focusAtShow() const;
+    void setActiveControl(Control* control) { activeControl_ = control; }
+    // The buttons Enter and Escape press where no control takes the key;
+    // nullptr when there is none the user can press.
+    Button* defaultButton() const;
+    Button* cancelButton() const;
+    // Enter and Escape from the backend. Escape in a modal window without a
+    // cancel button closes it as cancelled.
+    void userEnter();
+    void userEscape();
+
     // Closing the main form ends the program (Application::setMainForm).
     bool isMainForm() const;
     void centreOnScreen();
@@ -130,6 +148,7 @@ private:
     bool centred_ = false;
     Size minimumSize_;
     MainMenu* menu_ = nullptr;
+    Control* activeControl_ = nullptr;
     bool modal_ = false;
     ModalResult modalResult_ = ModalResult::None;
     std::unique_ptr<ModalLock> modalLock_;

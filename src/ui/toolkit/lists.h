@@ -50,6 +50,7 @@ public:
     // -1 when no item is selected.
     int itemIndex() const { return itemIndex_; }
     void setItemIndex(int index);
+    bool tabStop() const override { return true; }
 
     // The first row shown (0 before the form is attached); the backend knows
     // how far the user scrolled.
@@ -112,6 +113,8 @@ public:
     void setColumns(int columns);
     int itemIndex() const { return itemIndex_; }
     void setItemIndex(int index);
+    // At its checked item, like radio buttons.
+    bool tabStop() const override { return itemIndex_ >= 0; }
 
     std::function<void()> onClick;
     void userSelect(int index);

@@ -45,6 +45,60 @@ public:
     ui::Panel Panel1{*this, "Panel1"};
 };
 
+// One control of each kind Tab and the dialog keys treat differently.
+class TKeysProbe : public ui::Form {
+public:
+    TKeysProbe() : Form("KeysProbe")
+    {
+        setCaption("Keys probe");
+        setBorderStyle(ui::BorderStyle::Dialog);
+        setClientSize(300, 264);
+        Memo1.setBounds(8, 8, 196, 20);
+        Memo1.setReadOnly(true);
+        Memo1.setBordered(false);
+        Memo1.setLines({"Plain text, passed by"});
+        Edit1.setBounds(8, 32, 150, 21);
+        SpeedButton1.setBounds(162, 32, 23, 22);
+        GroupBox1.setBounds(8, 58, 196, 60);
+        RadioButton1.setParent(GroupBox1);
+        RadioButton1.setBounds(8, 16, 100, 17);
+        RadioButton2.setParent(GroupBox1);
+        RadioButton2.setBounds(8, 36, 100, 17);
+        RadioButton2.setChecked(true);
+        Memo2.setBounds(8, 122, 196, 40);
+        Memo2.setReadOnly(true);
+        Memo2.setScrollBars(ui::ScrollBars::Vertical);
+        Memo2.setLines({"A text to scroll", "line 2", "line 3", "line 4"});
+        RadioGroup1.setBounds(212, 8, 80, 60);
+        RadioGroup1.setItems({"a", "b"});
+        RadioGroup1.setItemIndex(1);
+        PageControl1.setBounds(8, 166, 196, 90);
+        Button1.setParent(TabSheet1);
+        Button1.setBounds(8, 8, 75, 25);
+        Button2.setParent(TabSheet2);
+        Button2.setBounds(8, 8, 75, 25);
+        BitBtn1.setBounds(212, 200, 75, 25);
+        BitBtn2.setBounds(212, 230, 75, 25);
+        Timer1.setEnabled(false);
+    }
+    ui::Memo Memo1{*this, "Memo1"};
+    ui::Edit Edit1{*this, "Edit1"};
+    ui::SpeedButton SpeedButton1{*this, "SpeedButton1", ui::Glyph::Folder};
+    ui::GroupBox GroupBox1{*this, "GroupBox1", "Group"};
+    ui::RadioButton RadioButton1{*this, "RadioButton1", "one"};
+    ui::RadioButton RadioButton2{*this, "RadioButton2", "two"};
+    ui::Memo Memo2{*this, "Memo2"};
+    ui::RadioGroup RadioGroup1{*this, "RadioGroup1", "Choice"};
+    ui::PageControl PageControl1{*this, "PageControl1"};
+    ui::TabSheet TabSheet1{PageControl1, "TabSheet1", "First"};
+    ui::TabSheet TabSheet2{PageControl1, "TabSheet2", "Second"};
+    ui::Button Button1{*this, "Button1", "On page 1"};
+    ui::Button Button2{*this, "Button2", "On page 2"};
+    ui::BitBtn BitBtn1{*this, "BitBtn1", ui::BitBtnKind::Ok};
+    ui::BitBtn BitBtn2{*this, "BitBtn2", ui::BitBtnKind::Cancel};
+    ui::Timer Timer1{*this, "Timer1", 100};
+};
+
 int failures = 0;
 int checks = 0;
 
@@ -168,6 +222,98 @@ void checkRowChanges(ui::CheckListBox& list)
         }
         expect(shown, ("the rows show their own marks: " + what).c_str());
     }
+}
+
+// The model's tab order is the one Tab follows on the real window, the
+// window opens with the keyboard where the model says, and the dialog keys
+// work from every kind of control: Tab and Enter out of a read-only text,
+// Escape out of an edit, Ctrl+Tab to the next page.
+void checkKeys(ui::Application& app, const ui::Form& mainForm)
+{
+    TKeysProbe keys;
+    app.add(keys);
+    keys.setActiveControl(&keys.Memo2);
+    keys.show();
+    pump();
+    HWND root = hwndOf(keys);
+    expect(GetFocus() == hwndOf(keys.Memo2), "the window opens with the keyboard on the control the model names");
+    std::vector<HWND> native;
+    for (HWND h = GetNextDlgTabItem(root, nullptr, FALSE); h != nullptr && native.size() < 20;
+         h = GetNextDlgTabItem(root, h, FALSE)) {
+        const HWND stop = GetParent(h) == hwndOf(keys.RadioGroup1) ? hwndOf(keys.RadioGroup1) : h;
+        if (!native.empty() && stop == native.front()) {
+            break;
+        }
+        native.push_back(stop);
+    }
+    std::vector<HWND> model;
+    for (ui::Control* c : keys.tabOrder()) {
+        model.push_back(hwndOf(*c));
+    }
+    expect(native == model && model.size() == 8, "Tab follows the model's tab order on the real window");
+    keys.hide();
+
+    // Each run of the window: what to do at each tick of its timer.
+    auto run = [&](std::vector<std::function<void()>> steps) {
+        std::size_t next = 0;
+        keys.Timer1.onTimer = [&] {
+            if (next < steps.size()) {
+                steps[next++]();
+            } else {
+                keys.Timer1.setEnabled(false);
+                keys.setModalResult(ui::ModalResult::No);
+            }
+        };
+        keys.Timer1.setEnabled(true);
+        const ui::ModalResult result = keys.showModal();
+        keys.Timer1.setEnabled(false);
+        return result;
+    };
+    auto press = [](HWND target, WPARAM key) { PostMessageA(target, WM_KEYDOWN, key, 0); };
+    HWND afterTab = nullptr;
+    const ui::ModalResult enter = run({
+        [&] {
+            SetFocus(hwndOf(keys.Memo2));
+            press(hwndOf(keys.Memo2), VK_TAB);
+        },
+        [&] {
+            afterTab = GetFocus();
+            SetFocus(hwndOf(keys.Memo2));
+            press(hwndOf(keys.Memo2), VK_RETURN);
+        },
+    });
+    expect(GetParent(afterTab) == hwndOf(keys.RadioGroup1), "Tab leaves a read-only text for the next control");
+    expect(enter == ui::ModalResult::Ok, "Enter in a read-only text presses the default button");
+    for (ui::Control* from : std::initializer_list<ui::Control*>{&keys.Edit1, &keys.Memo2}) {
+        const ui::ModalResult escape = run({[&] {
+            SetFocus(hwndOf(*from));
+            press(hwndOf(*from), VK_ESCAPE);
+        }});
+        expect(escape == ui::ModalResult::Cancel, ("Escape in " + from->name() + " presses Cancel").c_str());
+    }
+    MSG quit;
+    expect(!PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) && IsWindowVisible(hwndOf(mainForm)),
+           "Escape in a text is no close request from outside");
+    HWND afterPage = nullptr;
+    run({
+        [&] {
+            BYTE state[256];
+            GetKeyboardState(state);
+            state[VK_CONTROL] = 0x80;
+            SetKeyboardState(state);
+            SetFocus(hwndOf(keys.Edit1));
+            press(hwndOf(keys.Edit1), VK_TAB);
+        },
+        [&] {
+            afterPage = GetFocus();
+            BYTE state[256];
+            GetKeyboardState(state);
+            state[VK_CONTROL] = 0;
+            SetKeyboardState(state);
+        },
+    });
+    expect(keys.PageControl1.activePageIndex() == 1 && afterPage == hwndOf(keys.Button2),
+           "Ctrl+Tab brings the next page forward with the keyboard on its first control");
 }
 
 }  // namespace
@@ -408,6 +554,8 @@ int runContractCheck()
     pump();
     expect(paints > 0, "a window covered by a panel still hears of its paint");
     covered.hide();
+
+    checkKeys(app, form);
 
     // The user's close (the close button, the system menu, Alt+F4) closes
     // that one window; a bare WM_CLOSE from outside, or the end of the

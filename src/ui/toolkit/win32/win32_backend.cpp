@@ -52,11 +52,50 @@ HWND topLevelOf(HWND hwnd)
     return hwnd;
 }
 
-// The dialog keys (Tab, Enter, Escape) for whichever of our windows has the message.
+bool liesIn(const Control& control, const Control& container)
+{
+    for (const Control* c = control.parent(); c != nullptr; c = c->parent()) {
+        if (c == &container) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Ctrl+Tab and Ctrl+Shift+Tab bring the next or the previous page of the
+// window's pages forward, as in the system's property sheets, and give the
+// keyboard to the page's first control: Tab alone never reaches the tabs.
+bool switchPage(HWND root, const MSG& msg)
+{
+    if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB || (GetKeyState(VK_CONTROL) & 0x8000) == 0) {
+        return false;
+    }
+    const Form& form = peerOfWindow(root)->control().form();
+    for (Component* c : form.components()) {
+        auto* pages = dynamic_cast<PageControl*>(c);
+        const int count = pages != nullptr ? static_cast<int>(pages->pages().size()) : 0;
+        if (count < 2 || !pages->visible() || !pages->takesInput()) {
+            continue;
+        }
+        const bool back = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+        pages->userSelectPage((pages->activePageIndex() + (back ? count - 1 : 1)) % count);
+        const TabSheet& sheet = *pages->pages()[static_cast<std::size_t>(pages->activePageIndex())];
+        for (Control* stop : form.tabOrder()) {
+            if (WindowPeer* peer = windowPeerOf(*stop); peer != nullptr && liesIn(*stop, sheet)) {
+                SetFocus(peer->hwnd);
+                break;
+            }
+        }
+        return true;
+    }
+    return false;
+}
+
+// The dialog keys (Tab, Enter, Escape, Ctrl+Tab) for whichever of our windows has the message.
 void dispatch(MSG& msg)
 {
     HWND root = topLevelOf(msg.hwnd);
-    if (root != nullptr && peerOfWindow(root) != nullptr && IsDialogMessageA(root, &msg)) {
+    if (root != nullptr && peerOfWindow(root) != nullptr && (switchPage(root, msg) || IsDialogMessageA(root, &msg))) {
         return;
     }
     TranslateMessage(&msg);
@@ -67,6 +106,21 @@ HWND activeOwnWindow()
 {
     HWND active = GetActiveWindow();
     return active != nullptr && peerOfWindow(active) != nullptr ? active : nullptr;
+}
+
+// The window that takes the keyboard for the form's first control: a radio
+// group's is its checked button.
+HWND focusWindowOf(const Form& form)
+{
+    const Control* control = form.focusAtShow();
+    const WindowPeer* peer = control != nullptr ? windowPeerOf(*control) : nullptr;
+    if (peer == nullptr || peer->hwnd == nullptr) {
+        return nullptr;
+    }
+    if ((GetWindowLongA(peer->hwnd, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) != 0) {
+        return GetNextDlgTabItem(peer->hwnd, nullptr, FALSE);
+    }
+    return peer->hwnd;
 }
 
 // A message box or file dialog is modal too: while it runs no window of ours
@@ -226,10 +280,12 @@ void Win32Backend::showForm(Form& form, bool activate)
     }
     if (activate) {
         SetForegroundWindow(peer->hwnd);
-        // Give the keyboard to the first control, so Tab, Enter and Escape work at once.
+        // Give the keyboard to the control the model names, so Tab, Enter,
+        // Escape and Space work at once. The activation has just given it to
+        // the window itself; a control of the window that has it keeps it.
         HWND focus = GetFocus();
-        if (focus == nullptr || (focus != peer->hwnd && !IsChild(peer->hwnd, focus))) {
-            if (HWND first = GetNextDlgTabItem(peer->hwnd, nullptr, FALSE)) {
+        if (focus == nullptr || !IsChild(peer->hwnd, focus)) {
+            if (HWND first = focusWindowOf(form)) {
                 SetFocus(first);
             }
         }

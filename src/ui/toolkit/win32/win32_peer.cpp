@@ -189,6 +189,17 @@ void ControlPeer::create()
 
 bool ControlPeer::shownAtStart() const { return control().visible(); }
 
+DWORD ControlPeer::tabStopStyle() const { return control().tabStop() ? WS_TABSTOP : 0; }
+
+void ControlPeer::syncTabStop() const
+{
+    const LONG_PTR style = GetWindowLongPtrA(hwnd, GWL_STYLE);
+    const LONG_PTR wanted = control().tabStop() ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
+    if (wanted != style) {
+        SetWindowLongPtrA(hwnd, GWL_STYLE, wanted);
+    }
+}
+
 void ControlPeer::syncAll()
 {
     for (Change change : {Change::Caption, Change::Hint, Change::Items, Change::ItemIndex, Change::ItemHeight,

@@ -102,6 +102,10 @@ public:
     WNDPROC oldProc = nullptr;
 
 protected:
+    // WS_TABSTOP when the model's control is a tab stop.
+    DWORD tabStopStyle() const;
+    // For a control whose tab stop follows its state (a radio button's mark).
+    void syncTabStop() const;
     // Kind-specific steps right after the window exists.
     virtual void created() {}
     virtual bool shownAtStart() const;

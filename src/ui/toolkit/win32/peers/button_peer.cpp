@@ -13,7 +13,7 @@ public:
 
     NativeClass nativeClass() const override
     {
-        return {"BUTTON", DWORD(button().isDefault() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP, 0};
+        return {"BUTTON", DWORD(button().isDefault() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | tabStopStyle(), 0};
     }
     void command(WORD code) override
     {

@@ -13,7 +13,7 @@ public:
     using ControlPeer::ControlPeer;
     Model& model() const { return static_cast<Model&>(control()); }
 
-    NativeClass nativeClass() const override { return {"BUTTON", kStyle | BS_MULTILINE | WS_TABSTOP, 0}; }
+    NativeClass nativeClass() const override { return {"BUTTON", kStyle | BS_MULTILINE | tabStopStyle(), 0}; }
     void command(WORD code) override
     {
         if (code == BN_CLICKED) {
@@ -24,6 +24,8 @@ public:
     {
         if (what == Change::Checked) {
             SendMessageA(hwnd, BM_SETCHECK, model().checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+            // A radio button is a tab stop only while it is checked.
+            syncTabStop();
             return;
         }
         ControlPeer::sync(what, index);

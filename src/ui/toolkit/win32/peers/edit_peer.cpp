@@ -13,7 +13,7 @@ public:
 
     NativeClass nativeClass() const override
     {
-        return {"EDIT", ES_AUTOHSCROLL | WS_TABSTOP | DWORD(edit().readOnly() ? ES_READONLY : 0), WS_EX_CLIENTEDGE};
+        return {"EDIT", ES_AUTOHSCROLL | tabStopStyle() | DWORD(edit().readOnly() ? ES_READONLY : 0), WS_EX_CLIENTEDGE};
     }
     void command(WORD code) override
     {

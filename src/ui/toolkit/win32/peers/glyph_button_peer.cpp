@@ -88,7 +88,7 @@ public:
     Button& button() const { return static_cast<Button&>(control()); }
     bool speed() const { return control().kind() == ControlKind::SpeedButton; }
 
-    NativeClass nativeClass() const override { return {"BUTTON", BS_OWNERDRAW | DWORD(speed() ? 0 : WS_TABSTOP), 0}; }
+    NativeClass nativeClass() const override { return {"BUTTON", BS_OWNERDRAW | tabStopStyle(), 0}; }
     void command(WORD code) override
     {
         if (code == BN_CLICKED) {
@@ -170,8 +170,8 @@ public:
             DrawTextA(dc, text.c_str(), -1, &area, DT_SINGLELINE | DT_LEFT);
         }
         SelectObject(dc, oldFont);
-        if (focused && !speed()) {
-            InflateRect(&r, -3, -3);
+        if (focused) {
+            InflateRect(&r, speed() ? -2 : -3, speed() ? -2 : -3);
             DrawFocusRect(dc, &r);
         }
     }

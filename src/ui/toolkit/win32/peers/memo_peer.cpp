@@ -15,7 +15,7 @@ public:
     NativeClass nativeClass() const override
     {
         const Memo& m = memo();
-        DWORD style = ES_MULTILINE | ES_AUTOVSCROLL | WS_TABSTOP;
+        DWORD style = ES_MULTILINE | ES_AUTOVSCROLL | tabStopStyle();
         style |= m.readOnly() ? ES_READONLY : ES_WANTRETURN;
         if (!m.wordWrap()) {
             style |= ES_AUTOHSCROLL;
@@ -38,7 +38,10 @@ public:
     {
         switch (what) {
         case Change::Caption: setText(memo().text()); break;
-        case Change::ReadOnly: SendMessageA(hwnd, EM_SETREADONLY, memo().readOnly(), 0); break;
+        case Change::ReadOnly:
+            SendMessageA(hwnd, EM_SETREADONLY, memo().readOnly(), 0);
+            syncTabStop();
+            break;
         case Change::Style: invalidate(); break;
         default: ControlPeer::sync(what, index); break;
         }

@@ -13,7 +13,7 @@ public:
     using ControlPeer::ControlPeer;
     TrackBar& track() const { return static_cast<TrackBar&>(control()); }
 
-    NativeClass nativeClass() const override { return {TRACKBAR_CLASSA, TBS_HORZ | TBS_AUTOTICKS | WS_TABSTOP, 0}; }
+    NativeClass nativeClass() const override { return {TRACKBAR_CLASSA, TBS_HORZ | TBS_AUTOTICKS | tabStopStyle(), 0}; }
     void scrolled() override { track().userSetPosition(static_cast<int>(SendMessageA(hwnd, TBM_GETPOS, 0, 0))); }
     void sync(Change what, int index) override
     {
