@@ -251,6 +251,11 @@ void checkKeys(ui::Application& app, const ui::Form& mainForm)
         model.push_back(hwndOf(*c));
     }
     expect(native == model && model.size() == 8, "Tab follows the model's tab order on the real window");
+    SetFocus(hwndOf(keys.Edit1));
+    SetActiveWindow(hwndOf(mainForm));
+    SetActiveWindow(root);
+    pump();
+    expect(GetFocus() == hwndOf(keys.Edit1), "activated again, a window gives the keyboard back to its control");
     keys.hide();
 
     // Each run of the window: what to do at each tick of its timer.

@@ -42,6 +42,21 @@ void registerClasses()
     RegisterClassA(&container);
 }
 
+// The window that takes the keyboard for the form's first control: a radio
+// group's is its checked button.
+HWND focusWindowOf(const Form& form)
+{
+    const Control* control = form.focusAtShow();
+    const WindowPeer* peer = control != nullptr ? windowPeerOf(*control) : nullptr;
+    if (peer == nullptr || peer->hwnd == nullptr) {
+        return nullptr;
+    }
+    if ((GetWindowLongA(peer->hwnd, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) != 0) {
+        return GetNextDlgTabItem(peer->hwnd, nullptr, FALSE);
+    }
+    return peer->hwnd;
+}
+
 namespace {
 
 HWND topLevelOf(HWND hwnd)
@@ -106,21 +121,6 @@ HWND activeOwnWindow()
 {
     HWND active = GetActiveWindow();
     return active != nullptr && peerOfWindow(active) != nullptr ? active : nullptr;
-}
-
-// The window that takes the keyboard for the form's first control: a radio
-// group's is its checked button.
-HWND focusWindowOf(const Form& form)
-{
-    const Control* control = form.focusAtShow();
-    const WindowPeer* peer = control != nullptr ? windowPeerOf(*control) : nullptr;
-    if (peer == nullptr || peer->hwnd == nullptr) {
-        return nullptr;
-    }
-    if ((GetWindowLongA(peer->hwnd, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) != 0) {
-        return GetNextDlgTabItem(peer->hwnd, nullptr, FALSE);
-    }
-    return peer->hwnd;
 }
 
 // A message box or file dialog is modal too: while it runs no window of ours
@@ -281,10 +281,14 @@ void Win32Backend::showForm(Form& form, bool activate)
     if (activate) {
         SetForegroundWindow(peer->hwnd);
         // Give the keyboard to the control the model names, so Tab, Enter,
-        // Escape and Space work at once. The activation has just given it to
-        // the window itself; a control of the window that has it keeps it.
+        // Escape and Space work at once; the activation, which may come
+        // later, does the same (FormPeer). A control of the window that has
+        // it keeps it.
         HWND focus = GetFocus();
         if (focus == nullptr || !IsChild(peer->hwnd, focus)) {
+            if (auto* formPeer = dynamic_cast<FormPeer*>(peer)) {
+                formPeer->savedFocus = nullptr;
+            }
             if (HWND first = focusWindowOf(form)) {
                 SetFocus(first);
             }

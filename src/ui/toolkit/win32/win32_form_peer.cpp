@@ -185,6 +185,28 @@ bool FormPeer::formMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
         }
         return true;
     case WM_QUERYENDSESSION: result = backend.requestEnd() ? TRUE : FALSE; return true;
+    case WM_ACTIVATE: {
+        // As a dialog does: the keyboard goes back to the control that had it
+        // when the window was left, or to the model's first control, rather
+        // than to the window itself.
+        if (LOWORD(wp) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            savedFocus = focus != nullptr && IsChild(hwnd, focus) ? focus : nullptr;
+            return false;
+        }
+        if (HIWORD(wp) != 0) {
+            return false;
+        }
+        HWND target = savedFocus != nullptr && IsWindow(savedFocus) && IsChild(hwnd, savedFocus) &&
+                              IsWindowVisible(savedFocus) && IsWindowEnabled(savedFocus)
+                          ? savedFocus
+                          : focusWindowOf(form);
+        if (target == nullptr) {
+            return false;
+        }
+        SetFocus(target);
+        return true;
+    }
     case WM_SIZE:
         if (wp != SIZE_MINIMIZED) {
             const Raised reporting(reporting_);

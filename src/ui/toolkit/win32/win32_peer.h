@@ -150,6 +150,8 @@ public:
 
     HMENU menu = nullptr;
     HWND tooltip = nullptr;
+    // The control that had the keyboard when the window was last deactivated.
+    HWND savedFocus = nullptr;
 
 private:
     // Set while the window tells the model of its own move or size: the
@@ -199,6 +201,8 @@ void registerClasses();
 void createForm(Win32Backend& backend, Form& form);
 DWORD formStyle(const Form& form);
 DWORD formExStyle(const Form& form);
+// The window that takes the keyboard for the form's first control (Form::focusAtShow).
+HWND focusWindowOf(const Form& form);
 
 HMENU buildMenuBar(Win32Backend& backend, Form& form);
 void rebuildMenuBar(WindowPeer& formPeer);
