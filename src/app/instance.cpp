@@ -34,10 +34,18 @@ TrayServices MakeTrayServices(Instance& i) {
 }
 
 // A stored size below the window's minimum (a damaged value) would leave the
-// window's lists too small to use.
-void RestoreSize(ui::Form& form, WindowSize stored) {
+// window's lists too small to use; one beyond the screen (stored on a larger
+// screen) would put its buttons out of reach. The minimum wins on a screen
+// smaller than it.
+void RestoreSize(ui::Form& form, WindowSize stored, ui::Size screen) {
   const ui::Size least = form.minimumSize();
-  form.setSize(std::max(stored.width, least.width), std::max(stored.height, least.height));
+  form.setSize(std::max(least.width, std::min(stored.width, screen.width)),
+               std::max(least.height, std::min(stored.height, screen.height)));
+}
+
+WindowSize SizeToKeep(const ui::Form& form) {
+  const ui::Size size = form.restoredSize();
+  return {size.width, size.height};
 }
 
 }  // namespace
@@ -66,9 +74,9 @@ Instance::Instance(AppEnvironment environment)
 Instance::~Instance() = default;
 
 void Instance::SaveSettings() {
-  settings.OptionWindow = {options.width(), options.height()};
-  settings.ProcWindow = {formProc.width(), formProc.height()};
-  settings.BrowsekillWindow = {browseKill.width(), browseKill.height()};
+  settings.OptionWindow = SizeToKeep(options);
+  settings.ProcWindow = SizeToKeep(formProc);
+  settings.BrowsekillWindow = SizeToKeep(browseKill);
   SaveGlobalSettings(env.platform.registry, app, settings, options.CurrentConfigFile);
 }
 
@@ -108,6 +116,13 @@ void Instance::WireWindows() {
 
 bool Instance::Start() {
   app.setTitle("Quellmarch");
+  // Another program closing ours politely, or the system ending the
+  // session, ends the instance as the tray's Shutdown does.
+  env.backend.setEndRequestHandler([this] {
+    bool ending = false;
+    app.guard([&] { ending = formMain.Shutdown(); });
+    return ending;
+  });
   // The Options window comes before the tray window: the icon shows the
   // Options window's picture and tooltip.
   WireWindows();
@@ -141,9 +156,9 @@ bool Instance::Start() {
   options.BindEntryEditing({&programEntry, &processEntry, &firstSelect, &firstProgram, &firstprocess, &engine->batch,
                             &settings.ProgramHint, &settings.ProcessHint});
 
-  settings.OptionWindow = {options.width(), options.height()};
-  settings.ProcWindow = {formProc.width(), formProc.height()};
-  settings.BrowsekillWindow = {browseKill.width(), browseKill.height()};
+  settings.OptionWindow = SizeToKeep(options);
+  settings.ProcWindow = SizeToKeep(formProc);
+  settings.BrowsekillWindow = SizeToKeep(browseKill);
   if (!LoadGlobalSettings(env.platform.registry, app, settings, [this] {
         welcome.showModal();
         autoAdvert.showModal();
@@ -151,9 +166,10 @@ bool Instance::Start() {
     formMain.UpdateTrayIcon(TrayAction::Delete);
     return false;
   }
-  RestoreSize(options, settings.OptionWindow);
-  RestoreSize(formProc, settings.ProcWindow);
-  RestoreSize(browseKill, settings.BrowsekillWindow);
+  const ui::Size screen = env.backend.screenSize();
+  RestoreSize(options, settings.OptionWindow, screen);
+  RestoreSize(formProc, settings.ProcWindow, screen);
+  RestoreSize(browseKill, settings.BrowsekillWindow, screen);
   options.ConfigDirty = false;
   options.CurrentConfigFile.clear();
   ExeDir = DirectoryOf(env.exeName);

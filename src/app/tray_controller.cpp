@@ -188,8 +188,16 @@ void TFormMain::Properties1Click() {
   s_.options.show();
 }
 
-void TFormMain::Shutdown1Click() {
-  if (!s_.options.AskSaveChanges()) return;
+bool TFormMain::Shutdown() {
+  if (ending_) return true;
+  if (asking_) return false;
+  asking_ = true;
+  struct Asked {
+    bool& asking;
+    ~Asked() { asking = false; }
+  } asked{asking_};
+  if (!s_.options.AskSaveChanges()) return false;
+  ending_ = true;
   if (s_.saveGlobalSettings) s_.saveGlobalSettings();
   UpdateTrayIcon(TrayAction::Delete);
   // Closing the main window (the splash) ends the message loop.
@@ -198,6 +206,7 @@ void TFormMain::Shutdown1Click() {
   } else {
     s_.app.terminate();
   }
+  return true;
 }
 
 void TFormMain::TrayMessage(std::uint32_t mouseMessage) {

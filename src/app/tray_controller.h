@@ -77,7 +77,11 @@ class TFormMain : public ui::Form, public EngineUi {
   void TerminateNow();
   void ToggleNow();
   void GoActivate();
-  void Shutdown1Click();
+  void Shutdown1Click() { Shutdown(); }
+  // The instance's end, for the tray's and the Options window's commands and
+  // for a request from outside: true when the instance is ending. A request
+  // while the save-changes question is open is passed over.
+  bool Shutdown();
   void Properties1Click();
   // The tray callback message; `mouseMessage` is its second parameter.
   void TrayMessage(std::uint32_t mouseMessage);
@@ -125,6 +129,8 @@ class TFormMain : public ui::Form, public EngineUi {
   BatchActions* batch_ = nullptr;
   // The release that ends a double-click is no new click.
   bool swallowLeftUp_ = false;
+  bool asking_ = false;
+  bool ending_ = false;
 };
 
 }  // namespace qm

@@ -19,6 +19,10 @@ TBrowseKill::TBrowseKill(ProcessSnapshot& snapshot, const EntryList& configured)
   BitBtn1.setGlyph(ui::Glyph::NoEntry);
   // The window is never shown modally: "&Cancel" only hides it (Escape too).
   BitBtn2.setModalResult(ui::ModalResult::None);
+  // The keyboard starts on the list: a first Space press there marks a row,
+  // where on "Mark unspecified programs by default" it would change a
+  // setting and refill the list.
+  setActiveControl(&CheckListBox1);
   Layout();
   BindEvents();
 }

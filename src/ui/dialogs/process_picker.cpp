@@ -33,7 +33,9 @@ TFormProc::TFormProc(Processes& processes, TopWindows& windows)
   ListBox1.setItemHeight(15);
   ListBox1.setEnabled(false);
   Button1.setBounds(8, 435, 75, 25);
-  CheckBox1.setBounds(96, 438, 290, 17);
+  // Narrow enough to end before OK at the smallest width (OK's left is then
+  // 377); its caption needs about 260.
+  CheckBox1.setBounds(96, 438, 275, 17);
   BitBtn1.setBounds(440, 434, 75, 25);
   BitBtn3.setBounds(520, 434, 75, 25);
   BitBtn2.setBounds(599, 434, 75, 25);

@@ -33,6 +33,8 @@ TAboutForm::TAboutForm(Files& files, TInformation& information, std::function<st
     // The tab row leaves room at its right end, where the button is within
     // reach from every page.
     Button3.setBounds(218, 1, 75, 19);
+    // Closing is the box's one action: Enter and Escape both close it.
+    Button3.setDefault(true);
     Button3.setCancel(true);
     Button3.onClick = [this] { FormDestroy(); };
     ReleaseNotesTab.setBounds(0, 0, 297, 225);

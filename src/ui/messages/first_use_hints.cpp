@@ -29,6 +29,8 @@ ui::FixedWindow HintWindow(ui::Memo& text, ui::CheckBox& box, ui::BitBtn& ok, co
                 {&box, {12, 198, 200, 17}},
                 {&ok, {371, 194, 75, 25}},
             },
+        // A first Space press closes the hint rather than ending its hints.
+        .focus = &ok,
     };
 }
 

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace qm::ui {
 
@@ -61,9 +62,22 @@ public:
     // The form whose closing ends the program; the application names it.
     Form* mainForm() const { return mainForm_; }
     void setMainForm(Form* form) { mainForm_ = form; }
+    // Every attached form, in the order attached: a modal show disables the others.
+    const std::vector<Form*>& forms() const { return forms_; }
+    void addForm(Form& form) { forms_.push_back(&form); }
+    void removeForm(const Form& form) { std::erase(forms_, &form); }
 
     // Where errors that reach a window procedure or the loop are reported.
     void setErrorReport(std::function<void(std::exception_ptr)> report) { errorReport_ = std::move(report); }
+
+    // A request from outside the program to end it: another program closing
+    // its windows politely, or the system ending the session. A backend
+    // tells it from the user's closing of one window (its title bar's close
+    // button, Alt+F4), which only closes that window. The handler runs the
+    // program's own shutdown and answers whether the program is ending;
+    // without one the main form closes.
+    void setEndRequestHandler(std::function<bool()> handler) { endRequest_ = std::move(handler); }
+    bool requestEnd();
 
 protected:
     void reportError(std::exception_ptr error)
@@ -75,7 +89,9 @@ protected:
 
 private:
     std::function<void(std::exception_ptr)> errorReport_;
+    std::function<bool()> endRequest_;
     Form* mainForm_ = nullptr;
+    std::vector<Form*> forms_;
 };
 
 }  // namespace qm::ui

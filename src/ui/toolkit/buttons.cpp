@@ -38,7 +38,7 @@ void Button::setGlyph(Glyph glyph)
 
 void Button::userClick()
 {
-    if (!enabled()) {
+    if (!takesInput()) {
         return;
     }
     if (modalResult_ != ModalResult::None) {
@@ -127,7 +127,7 @@ void CheckBox::setChecked(bool checked)
 
 void CheckBox::userToggle()
 {
-    if (!enabled()) {
+    if (!takesInput()) {
         return;
     }
     setChecked(!checked_);
@@ -166,7 +166,7 @@ void RadioButton::setChecked(bool checked)
 
 void RadioButton::userCheck()
 {
-    if (!enabled()) {
+    if (!takesInput()) {
         return;
     }
     const bool wasChecked = checked_;

@@ -27,6 +27,7 @@ public:
     void setCancel(bool value) { cancel_ = value; }
 
     Glyph glyph() const { return glyph_; }
+    bool tabStop() const override { return true; }
 
     std::function<void()> onClick;
     void userClick();
@@ -57,7 +58,7 @@ private:
 };
 
 // A small button that shows only its glyph (the folder button beside an
-// edit, say). Tab passes it by.
+// edit, say).
 class SpeedButton : public Button {
 public:
     SpeedButton(Form& form, std::string name, Glyph glyph = Glyph::None);
@@ -69,6 +70,7 @@ public:
     CheckBox(Form& form, std::string name, std::string caption = {});
     bool checked() const { return checked_; }
     void setChecked(bool checked);
+    bool tabStop() const override { return true; }
 
     std::function<void()> onClick;
     void userToggle();
@@ -83,6 +85,9 @@ public:
     RadioButton(Form& form, std::string name, std::string caption = {});
     bool checked() const { return checked_; }
     void setChecked(bool checked);
+    // Tab comes to a group of radio buttons at the checked one; the arrow
+    // keys move on from there.
+    bool tabStop() const override { return checked_; }
 
     std::function<void()> onClick;
     void userCheck();

@@ -57,6 +57,9 @@ void PageControl::setActivePageIndex(int index)
 
 void PageControl::userSelectPage(int index)
 {
+    if (!takesInput()) {
+        return;
+    }
     const int before = activePage_;
     setActivePageIndex(index);
     if (activePage_ != before && onChange) {

@@ -34,23 +34,6 @@ void Control::setBounds(Rect bounds)
     boundsChanged();
 }
 
-bool Control::tabStop() const
-{
-    switch (kind_) {
-    case ControlKind::Button:
-    case ControlKind::BitBtn:
-    case ControlKind::CheckBox:
-    case ControlKind::RadioButton:
-    case ControlKind::Edit:
-    case ControlKind::Memo:
-    case ControlKind::ListBox:
-    case ControlKind::CheckListBox:
-    case ControlKind::TrackBar:
-    case ControlKind::PageControl: return true;
-    default: return false;
-    }
-}
-
 void Control::setLeft(int v) { setBounds({v, bounds_.top, bounds_.width, bounds_.height}); }
 void Control::setTop(int v) { setBounds({bounds_.left, v, bounds_.width, bounds_.height}); }
 void Control::setWidth(int v) { setBounds({bounds_.left, bounds_.top, v, bounds_.height}); }
@@ -72,6 +55,16 @@ void Control::setEnabled(bool enabled)
     }
     enabled_ = enabled;
     changed(Change::Enabled);
+}
+
+bool Control::takesInput() const
+{
+    for (const Control* c = this; c != nullptr; c = c->parent()) {
+        if (!c->enabled()) {
+            return false;
+        }
+    }
+    return form().enabled();
 }
 
 void Control::setCaption(std::string caption)
@@ -130,7 +123,7 @@ void Control::requireUnattached(const char* property) const
 
 void Control::userMouseDown(MouseButton button, int x, int y)
 {
-    if (onMouseDown) {
+    if (takesInput() && onMouseDown) {
         onMouseDown(button, x, y);
     }
 }

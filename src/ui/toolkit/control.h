@@ -62,6 +62,14 @@ public:
     virtual void setVisible(bool visible);
     bool enabled() const { return enabled_; }
     void setEnabled(bool enabled);
+    // Whether Tab stops at the control: the kinds the user works with by
+    // keyboard. Frames and pages are passed through to what they hold.
+    virtual bool tabStop() const { return false; }
+
+    // Whether the user can act on the control: it, the controls it lies in
+    // and its form are enabled. The user...() methods ignore a control that
+    // takes no input, as a disabled native window gets no mouse or keys.
+    bool takesInput() const;
 
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption);
@@ -72,10 +80,6 @@ public:
 
     Cursor cursor() const { return cursor_; }
     void setCursor(Cursor cursor);
-
-    // Whether Tab stops at the control; the order is the creation order,
-    // depth first through the controls it holds.
-    virtual bool tabStop() const;
 
     // Paints the control now rather than when the message loop next runs, so
     // a window updated while the thread is busy shows each change.

@@ -52,6 +52,9 @@ void FixedWindow::applyTo(Form& form) const
     for (const FixedPart& part : parts) {
         place(part);
     }
+    if (focus != nullptr) {
+        form.setActiveControl(focus);
+    }
 }
 
 }  // namespace qm::ui

@@ -32,6 +32,9 @@ struct FixedWindow {
     bool stayOnTop = true;
     FormPosition position = FormPosition::ScreenCenter;
     std::vector<FixedPart> parts = {};
+    // The control with the keyboard when the window appears; by default the
+    // first one Tab reaches.
+    Control* focus = nullptr;
 
     // Call from the form's constructor, before it is attached.
     void applyTo(Form& form) const;

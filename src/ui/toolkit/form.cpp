@@ -1,7 +1,10 @@
 #include "ui/toolkit/form.h"
 
 #include "ui/toolkit/backend.h"
+#include "ui/toolkit/buttons.h"
+#include "ui/toolkit/containers.h"
 #include "ui/toolkit/menu.h"
+#include "ui/toolkit/modal_lock.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -24,6 +27,9 @@ Form::~Form()
     if (isMainForm()) {
         backend_->setMainForm(nullptr);
     }
+    if (backend_ != nullptr) {
+        backend_->removeForm(*this);
+    }
 }
 
 void Form::adopt(Component& component) { components_.push_back(&component); }
@@ -44,12 +50,92 @@ std::vector<Control*> Form::childrenOf(const Control* parent) const
     return result;
 }
 
+namespace {
+
+// A page's controls are on screen only while it is the active one.
+bool shownPage(const Control& control)
+{
+    const auto* sheet = dynamic_cast<const TabSheet*>(&control);
+    if (sheet == nullptr) {
+        return true;
+    }
+    const std::vector<TabSheet*> pages = sheet->pageControl().pages();
+    const int active = sheet->pageControl().activePageIndex();
+    return active >= 0 && active < static_cast<int>(pages.size()) && pages[static_cast<std::size_t>(active)] == sheet;
+}
+
+void collectTabStops(const Form& form, const Control* parent, std::vector<Control*>& out)
+{
+    for (Control* child : form.childrenOf(parent)) {
+        if (!child->visible() || !child->enabled() || !shownPage(*child)) {
+            continue;
+        }
+        if (child->tabStop()) {
+            out.push_back(child);
+        }
+        collectTabStops(form, child, out);
+    }
+}
+
+Button* findButton(const Form& form, bool wantDefault)
+{
+    for (Component* c : form.components()) {
+        auto* button = dynamic_cast<Button*>(c);
+        if (button != nullptr && (wantDefault ? button->isDefault() : button->isCancel()) && button->visible() &&
+            button->takesInput()) {
+            return button;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+std::vector<Control*> Form::tabOrder() const
+{
+    std::vector<Control*> order;
+    if (enabled()) {
+        collectTabStops(*this, nullptr, order);
+    }
+    return order;
+}
+
+Control* Form::focusAtShow() const
+{
+    const std::vector<Control*> order = tabOrder();
+    if (activeControl_ != nullptr && std::find(order.begin(), order.end(), activeControl_) != order.end()) {
+        return activeControl_;
+    }
+    return order.empty() ? nullptr : order.front();
+}
+
+Button* Form::defaultButton() const { return findButton(*this, true); }
+
+Button* Form::cancelButton() const { return findButton(*this, false); }
+
+void Form::userEnter()
+{
+    if (Button* button = defaultButton()) {
+        button->userClick();
+    }
+}
+
+void Form::userEscape()
+{
+    if (Button* button = cancelButton()) {
+        button->userClick();
+    } else if (modal_ && takesInput()) {
+        close();
+    }
+}
+
 void Form::attach(Backend& backend)
 {
     if (backend_ != nullptr) {
         throw std::logic_error("form " + name() + " is already attached");
     }
     backend_ = &backend;
+    backend.addForm(*this);
     recomputeSize();
     backend.attach(*this);
 }
@@ -191,6 +277,9 @@ void Form::setVisible(bool visible)
     if (modal_ && modalResult_ == ModalResult::None) {
         modalResult_ = ModalResult::Cancel;
     }
+    if (modalLock_) {
+        modalLock_->release();
+    }
     if (backend_ != nullptr) {
         backend_->hideForm(*this);
     }
@@ -210,9 +299,14 @@ ModalResult Form::showModal()
     }
     modal_ = true;
     modalResult_ = ModalResult::None;
+    modalLock_ = std::make_unique<ModalLock>(*backend_, *this);
     struct Reset {
         Form& f;
-        ~Reset() { f.modal_ = false; }
+        ~Reset()
+        {
+            f.modalLock_.reset();
+            f.modal_ = false;
+        }
     } reset{*this};
     return backend_->showModal(*this);
 }
@@ -238,8 +332,17 @@ void Form::close()
     }
 }
 
-void Form::userResized(int width, int height, int clientWidth, int clientHeight)
+Size Form::restoredSize() const
 {
+    return state_ == WindowState::Maximized ? restored_ : Size{width(), height()};
+}
+
+void Form::userResized(int width, int height, int clientWidth, int clientHeight, WindowState state)
+{
+    if (state == WindowState::Maximized && state_ == WindowState::Normal) {
+        restored_ = {this->width(), this->height()};
+    }
+    state_ = state;
     clientSizeSet_ = false;
     clientWidth_ = clientWidth;
     clientHeight_ = clientHeight;

@@ -5,13 +5,16 @@
 #include "ui/toolkit/control.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace qm::ui {
 
 class Backend;
+class Button;
 class MainMenu;
+class ModalLock;
 
 enum class BorderStyle { Sizeable, Dialog, None, ToolWindow, SizeToolWindow };
 // Where a form appears: where it was put, centred on the screen once at its
@@ -19,6 +22,8 @@ enum class BorderStyle { Sizeable, Dialog, None, ToolWindow, SizeToolWindow };
 enum class FormPosition { Designed, ScreenCenter, MainFormCenter };
 // What a close request does: our windows hide instead of closing.
 enum class CloseAction { None, Hide };
+// A window is maximised only by the user (its title bar), never by the code.
+enum class WindowState { Normal, Maximized };
 
 struct BorderIcons {
     bool systemMenu = true;
@@ -39,6 +44,10 @@ public:
     void setClientSize(int width, int height);
     int clientWidth() const { return clientWidth_; }
     int clientHeight() const { return clientHeight_; }
+    WindowState windowState() const { return state_; }
+    // The outer size the window has when it is not maximised: the size worth
+    // keeping for the next run.
+    Size restoredSize() const;
 
     BorderStyle borderStyle() const { return borderStyle_; }
     void setBorderStyle(BorderStyle style);
@@ -58,6 +67,9 @@ public:
     // Shows the window without taking the focus from whatever has it.
     void showNoActivate();
     void hide() { setVisible(false); }
+    // Runs the form until it has a result. Meanwhile no other form takes
+    // input; they come back as they were just before this one hides, so the
+    // window behind it takes the activation.
     ModalResult showModal();
     // A close request, as from the title bar's close button.
     void close();
@@ -66,6 +78,23 @@ public:
     ModalResult modalResult() const { return modalResult_; }
     // During a modal show a result other than None ends it.
     void setModalResult(ModalResult result) { modalResult_ = result; }
+
+    // The controls Tab visits, in order: each that takes input and is a tab
+    // stop, in creation order, the controls of a frame or page (the active
+    // one only) where the frame lies.
+    std::vector<Control*> tabOrder() const;
+    // The control that has the keyboard when the window appears: the one
+    // named, while Tab can reach it, or else the first Tab visits.
+    Control* focusAtShow() const;
+    void setActiveControl(Control* control) { activeControl_ = control; }
+    // The buttons Enter and Escape press where no control takes the key;
+    // nullptr when there is none the user can press.
+    Button* defaultButton() const;
+    Button* cancelButton() const;
+    // Enter and Escape from the backend. Escape in a modal window without a
+    // cancel button closes it as cancelled.
+    void userEnter();
+    void userEscape();
 
     // Closing the main form ends the program (Application::setMainForm).
     bool isMainForm() const;
@@ -80,8 +109,10 @@ public:
     std::function<void()> onPaint;
     std::function<void(CloseAction&)> onClose;
 
-    // From the backend: the user resized the window, or it needs painting.
-    void userResized(int width, int height, int clientWidth, int clientHeight);
+    // From the backend: the user resized the window (maximising it, or
+    // bringing it back), or it needs painting.
+    void userResized(int width, int height, int clientWidth, int clientHeight,
+                     WindowState state = WindowState::Normal);
     void userPaint();
     void userMoved(int left, int top);
 
@@ -109,6 +140,8 @@ private:
     bool inSizeUpdate_ = false;
     Size notifiedSize_;
     Size notifiedClient_;
+    WindowState state_ = WindowState::Normal;
+    Size restored_;
     BorderStyle borderStyle_ = BorderStyle::Sizeable;
     BorderIcons borderIcons_;
     bool stayOnTop_ = false;
@@ -116,8 +149,10 @@ private:
     bool centred_ = false;
     Size minimumSize_;
     MainMenu* menu_ = nullptr;
+    Control* activeControl_ = nullptr;
     bool modal_ = false;
     ModalResult modalResult_ = ModalResult::None;
+    std::unique_ptr<ModalLock> modalLock_;
 };
 
 }  // namespace qm::ui

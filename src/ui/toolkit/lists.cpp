@@ -253,7 +253,7 @@ void ListBox::setItemIndex(int index)
 
 void ListBox::userSelect(int index)
 {
-    if (!enabled()) {
+    if (!takesInput()) {
         return;
     }
     setItemIndex(index);
@@ -264,7 +264,7 @@ void ListBox::userSelect(int index)
 
 void ListBox::userDoubleClick(int index)
 {
-    if (!enabled()) {
+    if (!takesInput()) {
         return;
     }
     setItemIndex(index);
@@ -309,7 +309,7 @@ int CheckListBox::add(std::string text, bool checked)
 
 void CheckListBox::userToggleCheck(int index)
 {
-    if (!enabled() || index < 0 || index >= count()) {
+    if (!takesInput() || index < 0 || index >= count()) {
         return;
     }
     setChecked(index, !checked(index));
@@ -354,7 +354,7 @@ void RadioGroup::setItemIndex(int index)
 
 void RadioGroup::userSelect(int index)
 {
-    if (!enabled() || index < 0 || index >= static_cast<int>(items_.size())) {
+    if (!takesInput() || index < 0 || index >= static_cast<int>(items_.size())) {
         return;
     }
     const bool changedNow = index != itemIndex_;

@@ -58,6 +58,7 @@ public:
     // -1 when no item is selected.
     int itemIndex() const { return itemIndex_; }
     void setItemIndex(int index);
+    bool tabStop() const override { return true; }
 
     // The first row shown (0 before the form is attached); the backend knows
     // how far the user scrolled.
@@ -122,8 +123,8 @@ public:
     void setColumns(int columns);
     int itemIndex() const { return itemIndex_; }
     void setItemIndex(int index);
-    // Its first button takes the stop; a group without items is a frame.
-    bool tabStop() const override { return !items_.empty(); }
+    // At its checked item, like radio buttons.
+    bool tabStop() const override { return itemIndex_ >= 0; }
 
     std::function<void()> onClick;
     void userSelect(int index);

@@ -10,6 +10,7 @@
 namespace qm::ui {
 
 class Control;
+class Menu;
 
 // An item; a caption of "-" makes a separator. Items hold sub-items for the
 // menus of a main menu bar.
@@ -25,13 +26,21 @@ public:
     void setChecked(bool checked);
     bool isSeparator() const { return caption_ == "-"; }
 
-    void add(MenuItem& item) { items_.push_back(&item); }
+    void add(MenuItem& item);
     const std::vector<MenuItem*>& items() const { return items_; }
 
     std::function<void()> onClick;
+    // Ignored while the window whose input opens the item's menu (its menu
+    // bar, a control's right-click menu) takes none; a menu the program
+    // opens itself, as the tray's, stays live.
     void userClick();
 
 private:
+    friend class Menu;
+    bool reachable() const;
+
+    Menu* menu_ = nullptr;
+    MenuItem* parentItem_ = nullptr;
     std::string caption_;
     bool enabled_ = true;
     bool checked_ = false;
@@ -40,7 +49,7 @@ private:
 
 class Menu : public Component {
 public:
-    void add(MenuItem& item) { items_.push_back(&item); }
+    void add(MenuItem& item);
     const std::vector<MenuItem*>& items() const { return items_; }
 
 protected:

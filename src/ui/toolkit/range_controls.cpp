@@ -36,7 +36,7 @@ void TrackBar::setPosition(int position)
 
 void TrackBar::userSetPosition(int position)
 {
-    if (!enabled()) {
+    if (!takesInput()) {
         return;
     }
     const int before = position_;

@@ -21,6 +21,7 @@ public:
     int position() const { return position_; }
     // Clamped into the range.
     void setPosition(int position);
+    bool tabStop() const override { return true; }
 
     std::function<void()> onChange;
     void userSetPosition(int position);

@@ -48,7 +48,7 @@ void Edit::setReadOnly(bool readOnly)
 
 void Edit::userSetText(std::string text)
 {
-    if (readOnly_ || !enabled()) {
+    if (readOnly_ || !takesInput()) {
         return;
     }
     if (maxLength_ > 0 && text.size() > static_cast<std::size_t>(maxLength_)) {
@@ -164,7 +164,7 @@ void Memo::setParentColor(bool value)
 
 void Memo::userSetText(const std::string& text)
 {
-    if (readOnly_ || !enabled()) {
+    if (readOnly_ || !takesInput()) {
         return;
     }
     auto lines = splitLines(text);

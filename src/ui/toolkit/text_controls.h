@@ -32,6 +32,7 @@ public:
     void setMaxLength(int length);
     bool readOnly() const { return readOnly_; }
     void setReadOnly(bool readOnly);
+    bool tabStop() const override { return true; }
 
     std::function<void()> onChange;
     void userSetText(std::string text);
@@ -66,6 +67,12 @@ public:
     // Painted in the window's background colour instead of the edit colour.
     bool parentColor() const { return parentColor_; }
     void setParentColor(bool value);
+    // Plain text (read-only, no frame, no scroll bars) reads like a label and
+    // is passed by like one; a text the user can scroll or edit is not.
+    bool tabStop() const override
+    {
+        return !readOnly_ || bordered_ || scrollBars_ != ScrollBars::None;
+    }
 
     std::function<void()> onChange;
     void userSetText(const std::string& text);

@@ -343,6 +343,29 @@ TEST_F(EntryEditingTest, AHintShowsOnAddWhileItsFlagIsSetUntilItsBoxIsCheckedOnc
   EXPECT_EQ(Setting("ProcessHint"), 1u);
 }
 
+// The hint stands over the entry dialog; the Options window behind it takes
+// no clicks meanwhile, so neither a second edit nor a second Add can start
+// inside the hint's loop. The tray stays live.
+TEST_F(EntryEditingTest, WhileAHintIsUpTheOptionsWindowTakesNoInput) {
+  StartWith({{"1 C:\\A.exe"}, {}});
+  instance->settings.ProgramHint = true;
+  backend.answer<TProgramEntry>(ui::ModalResult::Cancel);
+  backend.answer<TFirstProgram>([this](TFirstProgram&) {
+    programs().userDoubleClick(0);
+    options().AddProgram1.userClick();
+    options().EditProgram1.userClick();
+    EXPECT_FALSE(options().enabled());
+    EXPECT_FALSE(programDialog().enabled()) << "the dialog shown behind the hint";
+    tray().Properties1.userClick();
+    EXPECT_TRUE(options().visible());
+    return ui::ModalResult::Ok;
+  });
+  options().AddProgram1.userClick();
+  EXPECT_EQ(Modals(), (Lines{"FirstProgram", "ProgramEntry"}));
+  EXPECT_TRUE(options().enabled());
+  EXPECT_TRUE(programDialog().enabled());
+}
+
 TEST_F(EntryEditingTest, RunNowAndTerminateNowShowTheirStepsAndPauseFiveDelaysBeyondTheWork) {
   StartWith({{"0 C:\\Apps\\A.exe {min}"}, {"0 *\\b.exe {learn}"}});
   instance->config->Message_Delay = 150;

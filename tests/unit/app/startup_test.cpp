@@ -172,6 +172,34 @@ TEST_F(StartupTest, TheOptionsWindowTakesItsStoredSizeButNeverLessThanItsMinimum
   EXPECT_EQ(options().CheckListBox1.height(), 42) << "laid out for the size it got";
 }
 
+// The windows whose sizes persist: a stored size larger than the screen
+// (1024 x 768 here) is cut to it, and a window maximised at shutdown stores
+// the size it comes back to, not the screen's.
+TEST_F(StartupTest, StoredSizesFitTheScreenAndAMaximisedWindowStoresItsRestoredSize) {
+  const std::string names[] = {"OptionWindow", "ProcWindow", "BrowsekillWindow"};
+  for (const std::string& name : names) {
+    machine.registry.Put(kSettingsKey, name + "_Width", RegValue{RegType::Integer, {}, 5000});
+    machine.registry.Put(kSettingsKey, name + "_Height", RegValue{RegType::Integer, {}, 4000});
+  }
+  ASSERT_TRUE(Start());
+  ui::Form* forms[] = {&options(), &instance->formProc, &instance->browseKill};
+  for (ui::Form* form : forms) {
+    EXPECT_EQ(form->width(), 1024) << form->name();
+    EXPECT_EQ(form->height(), 768) << form->name();
+    form->userResized(700, 500, 692, 473);
+    form->userResized(1032, 776, 1024, 749, ui::WindowState::Maximized);
+  }
+  tray().Shutdown1Click();
+  for (const std::string& name : names) {
+    RegValue width;
+    RegValue height;
+    machine.registry.QueryValue(kSettingsKey, name + "_Width", width);
+    machine.registry.QueryValue(kSettingsKey, name + "_Height", height);
+    EXPECT_EQ(width.number, 700u) << name;
+    EXPECT_EQ(height.number, 500u) << name;
+  }
+}
+
 TEST_F(StartupTest, ASettingsKeyThatCannotBeCreatedEndsTheInstanceWithoutItsIcon) {
   machine.registry = sim::SimRegistry{};
   machine.registry.InjectFailure(sim::SimRegistry::Op::Create, kSettingsKey);

@@ -283,6 +283,34 @@ TEST_F(TrayTest, ShutdownAsksAboutUnsavedChangesAndACancelKeepsTheInstance) {
   EXPECT_EQ(LastTray().action, TrayAction::Delete);
 }
 
+// Another program closing ours politely, or the system ending the session,
+// runs the tray's shutdown: the question, the settings, the icon. A request
+// that comes while the question is open changes nothing.
+TEST_F(TrayTest, AnEndRequestFromOutsideShutsDownAsTheTrayDoes) {
+  StartWith({{"1 C:\\A.exe"}, {}});
+  options().CheckBox3.userToggle();
+  bool repeated = true;
+  backend.answer<TFormSaveChanges>([&](TFormSaveChanges&) {
+    repeated = backend.requestEnd();
+    return ui::ModalResult::Cancel;
+  });
+  EXPECT_FALSE(backend.requestEnd());
+  EXPECT_FALSE(repeated);
+  EXPECT_EQ(Count("modal FormSaveChanges"), 1);
+  EXPECT_FALSE(backend.quitRequested());
+  EXPECT_EQ(LastTray().action, TrayAction::Modify);
+  EXPECT_EQ(RegString(kSettingsKey, "LastFile"), "<absent>");
+
+  backend.answer<TFormSaveChanges>(ui::ModalResult::No);
+  EXPECT_TRUE(backend.requestEnd());
+  EXPECT_TRUE(backend.quitRequested());
+  EXPECT_EQ(RegString(kSettingsKey, "LastFile"), "C:\\t.qmf");
+  EXPECT_EQ(LastTray().action, TrayAction::Delete);
+  const std::size_t calls = machine.tray.calls.size();
+  EXPECT_TRUE(backend.requestEnd()) << "ending already";
+  EXPECT_EQ(machine.tray.calls.size(), calls);
+}
+
 TEST_F(TrayTest, UncheckingPlaceOnTrayRemovesTheIcon) {
   StartWith({{"1 C:\\A.exe"}, {}});
   tray().CheckBox1.userToggle();

@@ -78,6 +78,57 @@ TEST_F(ToolkitForms, ScriptsBelongToAFormClassAndNestedShowsWork)
     EXPECT_EQ(backend.modalDepth(), 0);
 }
 
+// While a modal form runs no other window takes input, shown or hidden (a
+// window shown meanwhile would take clicks), and each comes back as it was.
+// A menu the program opens itself (the tray's) stays live.
+TEST_F(ToolkitForms, AModalShowDisablesEveryOtherWindowUntilItEnds)
+{
+    OtherForm third;
+    app.add(third);
+    third.setEnabled(false);
+    PopupMenu shownByCode{main, "ShownByCode"};
+    MenuItem live{main, "Live", "&Live"};
+    shownByCode.add(live);
+    sample.ListBox1.setPopupMenu(&sample.PopupMenu1);
+    sample.ListBox1.setItems({"a", "b"});
+    int acted = 0;
+    for (std::function<void()>* handler : {&sample.ListBox1.onDblClick, &sample.Button1.onClick, &sample.Item1.onClick,
+                                           &sample.CheckBox1.onClick, &live.onClick}) {
+        *handler = [&] { ++acted; };
+    }
+    sample.Edit1.onChange = [&] { ++acted; };
+    sample.show();
+    backend.answer<OtherForm>([&](OtherForm& f) {
+        if (&f == &third) {
+            EXPECT_TRUE(third.enabled()) << "a modal window takes input even when it was disabled";
+            EXPECT_FALSE(other.enabled());
+            return ModalResult::Ok;
+        }
+        EXPECT_FALSE(sample.enabled());
+        EXPECT_FALSE(main.enabled()) << "hidden windows too";
+        EXPECT_FALSE(third.enabled());
+        sample.ListBox1.userDoubleClick(1);
+        sample.Button1.userClick();
+        sample.Item1.userClick();
+        sample.CheckBox1.userToggle();
+        sample.Edit1.userSetText("typed");
+        EXPECT_EQ(acted, 0) << "a window that takes no input ignores the user";
+        EXPECT_EQ(sample.ListBox1.itemIndex(), -1);
+        live.userClick();
+        EXPECT_EQ(acted, 1);
+        EXPECT_EQ(third.showModal(), ModalResult::Ok);
+        EXPECT_TRUE(other.enabled()) << "a nested modal gives its caller back";
+        EXPECT_FALSE(third.enabled());
+        return ModalResult::Ok;
+    });
+    EXPECT_EQ(other.showModal(), ModalResult::Ok);
+    EXPECT_TRUE(sample.enabled());
+    EXPECT_TRUE(main.enabled());
+    EXPECT_FALSE(third.enabled()) << "a window disabled before stays disabled";
+    sample.ListBox1.userDoubleClick(1);
+    EXPECT_EQ(acted, 2);
+}
+
 TEST_F(ToolkitForms, AnUnansweredModalShowFailsLoudly)
 {
     EXPECT_THROW(sample.showModal(), UnansweredModal);

@@ -13,6 +13,12 @@
 //   qm_app_wine_driver.exe ended FILE       the instance ends with LastFile = FILE
 //   qm_app_wine_driver.exe gone [MS]        the instance ends within MS ms (default 5000)
 //   qm_app_wine_driver.exe run-entry FILE   the first start entry names FILE
+//   qm_app_wine_driver.exe post-close       WM_CLOSE to every top-level window of the instance, as
+//                                           taskkill without /F sends it
+//   qm_app_wine_driver.exe question CAPTION the save-changes question is up: prints its button's centre
+//   qm_app_wine_driver.exe query-end        WM_QUERYENDSESSION to the tray window, as the system
+//                                           sends it; prints the answer (1 = may end), then WM_ENDSESSION
+//   qm_app_wine_driver.exe runs             the instance still runs a few seconds later
 //
 // Exit code 0 when the step did what it should; 1 otherwise, with the reason
 // on stderr.
@@ -24,6 +30,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "driver_steps.h"
 #include "helper_launch.h"
@@ -245,6 +252,65 @@ int RunEntry(const std::string& file) {
   return 0;
 }
 
+// Every top-level window of the instance's process, hidden ones included.
+std::vector<HWND> InstanceWindows() {
+  struct Search {
+    DWORD pid = 0;
+    std::vector<HWND> found;
+  } search;
+  if (HWND tray = TrayWindow()) GetWindowThreadProcessId(tray, &search.pid);
+  if (search.pid == 0) return {};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(window, &pid);
+        if (pid == s->pid) s->found.push_back(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+int PostClose() {
+  const std::vector<HWND> windows = InstanceWindows();
+  if (windows.empty()) return Fail("no window of the instance");
+  for (HWND window : windows) PostMessageA(window, WM_CLOSE, 0, 0);
+  std::printf("WM_CLOSE posted to %zu windows\n", windows.size());
+  return 0;
+}
+
+int Question(const std::string& button) {
+  HWND question = qm::testing::ShownWindow("Quellmarch - Save Changes?");
+  if (question == nullptr) return Fail("the save-changes question did not appear");
+  HWND target = qm::testing::ChildCaptioned(question, button);
+  if (target == nullptr) return Fail("the question has no button \"" + button + "\"");
+  RECT rect{};
+  GetWindowRect(target, &rect);
+  std::printf("%ld %ld\n", (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  return 0;
+}
+
+int QueryEnd() {
+  HWND tray = WaitForTray();
+  if (tray == nullptr) return Fail("no tray window");
+  DWORD_PTR answer = 0;
+  if (!SendMessageTimeoutA(tray, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 60000, &answer)) {
+    return Fail("no answer to WM_QUERYENDSESSION");
+  }
+  std::printf("%lu\n", static_cast<unsigned long>(answer));
+  std::fflush(stdout);
+  if (answer != 0) SendMessageTimeoutA(tray, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 10000, nullptr);
+  return 0;
+}
+
+int Runs() {
+  Sleep(3000);
+  if (TrayWindow() == nullptr) return Fail("the instance has ended");
+  std::printf("still running\n");
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -262,5 +328,9 @@ int main(int argc, char** argv) {
   if (step == "ended") return Ended(arg);
   if (step == "gone") return Gone(arg);
   if (step == "run-entry") return RunEntry(arg);
+  if (step == "post-close") return PostClose();
+  if (step == "question") return Question(arg);
+  if (step == "query-end") return QueryEnd();
+  if (step == "runs") return Runs();
   return Fail("unknown step " + step);
 }

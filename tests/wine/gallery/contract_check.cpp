@@ -46,6 +46,60 @@ public:
     ui::Panel Panel1{*this, "Panel1"};
 };
 
+// One control of each kind Tab and the dialog keys treat differently.
+class TKeysProbe : public ui::Form {
+public:
+    TKeysProbe() : Form("KeysProbe")
+    {
+        setCaption("Keys probe");
+        setBorderStyle(ui::BorderStyle::Dialog);
+        setClientSize(300, 264);
+        Memo1.setBounds(8, 8, 196, 20);
+        Memo1.setReadOnly(true);
+        Memo1.setBordered(false);
+        Memo1.setLines({"Plain text, passed by"});
+        Edit1.setBounds(8, 32, 150, 21);
+        SpeedButton1.setBounds(162, 32, 23, 22);
+        GroupBox1.setBounds(8, 58, 196, 60);
+        RadioButton1.setParent(GroupBox1);
+        RadioButton1.setBounds(8, 16, 100, 17);
+        RadioButton2.setParent(GroupBox1);
+        RadioButton2.setBounds(8, 36, 100, 17);
+        RadioButton2.setChecked(true);
+        Memo2.setBounds(8, 122, 196, 40);
+        Memo2.setReadOnly(true);
+        Memo2.setScrollBars(ui::ScrollBars::Vertical);
+        Memo2.setLines({"A text to scroll", "line 2", "line 3", "line 4"});
+        RadioGroup1.setBounds(212, 8, 80, 60);
+        RadioGroup1.setItems({"a", "b"});
+        RadioGroup1.setItemIndex(1);
+        PageControl1.setBounds(8, 166, 196, 90);
+        Button1.setParent(TabSheet1);
+        Button1.setBounds(8, 8, 75, 25);
+        Button2.setParent(TabSheet2);
+        Button2.setBounds(8, 8, 75, 25);
+        BitBtn1.setBounds(212, 200, 75, 25);
+        BitBtn2.setBounds(212, 230, 75, 25);
+        Timer1.setEnabled(false);
+    }
+    ui::Memo Memo1{*this, "Memo1"};
+    ui::Edit Edit1{*this, "Edit1"};
+    ui::SpeedButton SpeedButton1{*this, "SpeedButton1", ui::Glyph::Folder};
+    ui::GroupBox GroupBox1{*this, "GroupBox1", "Group"};
+    ui::RadioButton RadioButton1{*this, "RadioButton1", "one"};
+    ui::RadioButton RadioButton2{*this, "RadioButton2", "two"};
+    ui::Memo Memo2{*this, "Memo2"};
+    ui::RadioGroup RadioGroup1{*this, "RadioGroup1", "Choice"};
+    ui::PageControl PageControl1{*this, "PageControl1"};
+    ui::TabSheet TabSheet1{PageControl1, "TabSheet1", "First"};
+    ui::TabSheet TabSheet2{PageControl1, "TabSheet2", "Second"};
+    ui::Button Button1{*this, "Button1", "On page 1"};
+    ui::Button Button2{*this, "Button2", "On page 2"};
+    ui::BitBtn BitBtn1{*this, "BitBtn1", ui::BitBtnKind::Ok};
+    ui::BitBtn BitBtn2{*this, "BitBtn2", ui::BitBtnKind::Cancel};
+    ui::Timer Timer1{*this, "Timer1", 100};
+};
+
 int failures = 0;
 int checks = 0;
 
@@ -171,6 +225,103 @@ void checkRowChanges(ui::CheckListBox& list)
     }
 }
 
+// The model's tab order is the one Tab follows on the real window, the
+// window opens with the keyboard where the model says, and the dialog keys
+// work from every kind of control: Tab and Enter out of a read-only text,
+// Escape out of an edit, Ctrl+Tab to the next page.
+void checkKeys(ui::Application& app, const ui::Form& mainForm)
+{
+    TKeysProbe keys;
+    app.add(keys);
+    keys.setActiveControl(&keys.Memo2);
+    keys.show();
+    pump();
+    HWND root = hwndOf(keys);
+    expect(GetFocus() == hwndOf(keys.Memo2), "the window opens with the keyboard on the control the model names");
+    std::vector<HWND> native;
+    for (HWND h = GetNextDlgTabItem(root, nullptr, FALSE); h != nullptr && native.size() < 20;
+         h = GetNextDlgTabItem(root, h, FALSE)) {
+        const HWND stop = GetParent(h) == hwndOf(keys.RadioGroup1) ? hwndOf(keys.RadioGroup1) : h;
+        if (!native.empty() && stop == native.front()) {
+            break;
+        }
+        native.push_back(stop);
+    }
+    std::vector<HWND> model;
+    for (ui::Control* c : keys.tabOrder()) {
+        model.push_back(hwndOf(*c));
+    }
+    expect(native == model && model.size() == 8, "Tab follows the model's tab order on the real window");
+    SetFocus(hwndOf(keys.Edit1));
+    SetActiveWindow(hwndOf(mainForm));
+    SetActiveWindow(root);
+    pump();
+    expect(GetFocus() == hwndOf(keys.Edit1), "activated again, a window gives the keyboard back to its control");
+    keys.hide();
+
+    // Each run of the window: what to do at each tick of its timer.
+    auto run = [&](std::vector<std::function<void()>> steps) {
+        std::size_t next = 0;
+        keys.Timer1.onTimer = [&] {
+            if (next < steps.size()) {
+                steps[next++]();
+            } else {
+                keys.Timer1.setEnabled(false);
+                keys.setModalResult(ui::ModalResult::No);
+            }
+        };
+        keys.Timer1.setEnabled(true);
+        const ui::ModalResult result = keys.showModal();
+        keys.Timer1.setEnabled(false);
+        return result;
+    };
+    auto press = [](HWND target, WPARAM key) { PostMessageA(target, WM_KEYDOWN, key, 0); };
+    HWND afterTab = nullptr;
+    const ui::ModalResult enter = run({
+        [&] {
+            SetFocus(hwndOf(keys.Memo2));
+            press(hwndOf(keys.Memo2), VK_TAB);
+        },
+        [&] {
+            afterTab = GetFocus();
+            SetFocus(hwndOf(keys.Memo2));
+            press(hwndOf(keys.Memo2), VK_RETURN);
+        },
+    });
+    expect(GetParent(afterTab) == hwndOf(keys.RadioGroup1), "Tab leaves a read-only text for the next control");
+    expect(enter == ui::ModalResult::Ok, "Enter in a read-only text presses the default button");
+    for (ui::Control* from : std::initializer_list<ui::Control*>{&keys.Edit1, &keys.Memo2}) {
+        const ui::ModalResult escape = run({[&] {
+            SetFocus(hwndOf(*from));
+            press(hwndOf(*from), VK_ESCAPE);
+        }});
+        expect(escape == ui::ModalResult::Cancel, ("Escape in " + from->name() + " presses Cancel").c_str());
+    }
+    MSG quit;
+    expect(!PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) && IsWindowVisible(hwndOf(mainForm)),
+           "Escape in a text is no close request from outside");
+    HWND afterPage = nullptr;
+    run({
+        [&] {
+            BYTE state[256];
+            GetKeyboardState(state);
+            state[VK_CONTROL] = 0x80;
+            SetKeyboardState(state);
+            SetFocus(hwndOf(keys.Edit1));
+            press(hwndOf(keys.Edit1), VK_TAB);
+        },
+        [&] {
+            afterPage = GetFocus();
+            BYTE state[256];
+            GetKeyboardState(state);
+            state[VK_CONTROL] = 0;
+            SetKeyboardState(state);
+        },
+    });
+    expect(keys.PageControl1.activePageIndex() == 1 && afterPage == hwndOf(keys.Button2),
+           "Ctrl+Tab brings the next page forward with the keyboard on its first control");
+}
+
 }  // namespace
 
 int runContractCheck()
@@ -236,6 +387,22 @@ int runContractCheck()
     expect(form.CheckListBox1.itemAtPos(120, itemHeight * 2 + 3) == 2 && form.CheckListBox1.itemAtPos(120, 90) == -1,
            "the item under a point is found, and none below the last");
 
+    // Every button's press reaches the handler, which selects the row under
+    // the pointer as the program's lists do.
+    std::vector<ui::MouseButton> presses;
+    form.CheckListBox1.onMouseDown = [&](ui::MouseButton button, int x, int y) {
+        presses.push_back(button);
+        form.CheckListBox1.setItemIndex(form.CheckListBox1.itemAtPos(x, y));
+    };
+    const LPARAM onThird = MAKELPARAM(120, itemHeight * 2 + itemHeight / 2);
+    SendMessageA(hwndOf(form.CheckListBox1), WM_MBUTTONDOWN, MK_MBUTTON, onThird);
+    SendMessageA(hwndOf(form.CheckListBox1), WM_MBUTTONUP, 0, onThird);
+    pump();
+    expect(presses == std::vector<ui::MouseButton>{ui::MouseButton::Middle} && form.CheckListBox1.itemIndex() == 2 &&
+               SendMessageA(hwndOf(form.CheckListBox1), LB_GETCURSEL, 0, 0) == 2,
+           "a middle press selects the row under the pointer");
+    form.CheckListBox1.onMouseDown = nullptr;
+
     checkRowChanges(form.CheckListBox1);
 
     // A style a window takes at its creation is refused later, and the window keeps it.
@@ -267,27 +434,64 @@ int runContractCheck()
     expect(errorsReported == 1, "an exception in a handler reaches the error report");
     expect(IsWindow(hwndOf(form)) && IsWindowVisible(hwndOf(form)), "the window lives on after the error");
 
-    // A modal show disables its owner, passes WM_QUIT on to the outer loop,
-    // and gives the owner back.
+    // A modal show keeps every other window of ours from input, shown or
+    // hidden, and gives each back as it was; the window behind it is active
+    // again. A window shown meanwhile stays behind it, a nested show works,
+    // and a menu the program opens itself (the tray's) stays live. WM_QUIT
+    // ends the show and is passed on to the outer loop.
     TModalProbe probe;
-    app.add(probe);
+    TModalProbe inner;
+    TCoveredProbe hidden;
+    TCoveredProbe disabledBefore;
+    for (ui::Form* f : std::initializer_list<ui::Form*>{&probe, &inner, &hidden, &disabledBefore}) {
+        app.add(*f);
+    }
+    disabledBefore.setEnabled(false);
+    ui::PopupMenu trayLike{form, "TrayLike"};
+    ui::MenuItem trayItem{form, "TrayItem", "&Options"};
+    trayLike.add(trayItem);
+    int trayClicks = 0;
+    trayItem.onClick = [&] { ++trayClicks; };
     form.show();
     pump();
-    bool ownerDisabled = false;
+    auto enabled = [](const ui::Component& c) { return IsWindowEnabled(hwndOf(c)) != FALSE; };
+    bool othersDisabled = false;
+    bool shownBehind = false;
+    bool nested = false;
     int ticks = 0;
+    inner.Timer1.onTimer = [&] {
+        inner.Timer1.setEnabled(false);
+        nested = enabled(inner) && !enabled(probe) && !enabled(form);
+        inner.setModalResult(ui::ModalResult::Ok);
+    };
     probe.Timer1.onTimer = [&] {
-        if (++ticks == 2) {
-            probe.Timer1.setEnabled(false);
-            ownerDisabled = !IsWindowEnabled(hwndOf(form));
-            PostQuitMessage(7);
+        if (++ticks != 2) {
+            return;
         }
+        probe.Timer1.setEnabled(false);
+        othersDisabled = !enabled(form) && !enabled(hidden) && !enabled(disabledBefore) && enabled(probe);
+        hidden.show();
+        shownBehind = GetActiveWindow() == hwndOf(probe) && !enabled(hidden);
+        hidden.hide();
+        inner.Timer1.setEnabled(true);
+        nested = inner.showModal() == ui::ModalResult::Ok && nested && enabled(probe) && !enabled(inner);
+        // What the user presses in the menu: the first item, then Enter.
+        PostMessageA(hwndOf(form), WM_KEYDOWN, VK_DOWN, 0);
+        PostMessageA(hwndOf(form), WM_KEYDOWN, VK_RETURN, 0);
+        trayLike.popup(nullptr, 10, 10);
+        PostQuitMessage(7);
     };
     probe.Timer1.setEnabled(true);
     const ui::ModalResult result = probe.showModal();
     expect(ticks == 2, "timer ticks arrive through the nested loop and stop when disabled");
     expect(result == ui::ModalResult::Cancel, "WM_QUIT ends a modal show with Cancel");
-    expect(ownerDisabled, "the owner is disabled during the modal show");
-    expect(IsWindowEnabled(hwndOf(form)) != FALSE, "the owner is enabled again afterwards");
+    expect(othersDisabled, "every other window, shown or hidden, is disabled during the modal show");
+    expect(shownBehind, "a window shown during a modal show stays behind it, disabled");
+    expect(nested, "a nested modal show takes the input and gives it back");
+    expect(trayClicks == 1, "a menu the program opens during a modal show still works");
+    expect(enabled(form) && enabled(hidden) && enabled(inner) && !enabled(disabledBefore),
+           "each window is as it was afterwards");
+    expect(GetActiveWindow() == hwndOf(form), "the window behind the modal one is active again");
     MSG quit;
     expect(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) && quit.wParam == 7,
            "the quit request is passed on to the outer loop");
@@ -332,6 +536,22 @@ int runContractCheck()
            "the status window paints a new text and progress at once");
     status.hideStatus();
 
+    // Maximised by the user, a window keeps the size it comes back to. The
+    // move that comes before the new size must not put the old size back.
+    form.show();
+    form.setSize(620, 470);
+    pump();
+    ShowWindow(hwndOf(form), SW_MAXIMIZE);
+    pump();
+    RECT zoomed{};
+    GetWindowRect(hwndOf(form), &zoomed);
+    expect(form.windowState() == ui::WindowState::Maximized && form.width() == zoomed.right - zoomed.left &&
+               form.restoredSize() == ui::Size{620, 470},
+           "a maximised window knows its state and the size it comes back to");
+    ShowWindow(hwndOf(form), SW_RESTORE);
+    pump();
+    expect(form.windowState() == ui::WindowState::Normal && form.width() == 620, "restored, it has that size again");
+
     // A form gets its windows when first needed; what the model took before
     // then is what they show.
     TCoveredProbe covered;
@@ -346,6 +566,26 @@ int runContractCheck()
            "its first show makes its window, with the caption set before");
     expect(paints > 0, "a window covered by a panel still hears of its paint");
     covered.hide();
+
+    checkKeys(app, form);
+
+    // The user's close (the close button, the system menu, Alt+F4) closes
+    // that one window; a bare WM_CLOSE from outside, or the end of the
+    // session, is a request to end the program.
+    int endRequests = 0;
+    backend.setEndRequestHandler([&] {
+        ++endRequests;
+        return false;
+    });
+    form.show();
+    pump();
+    SendMessageA(hwndOf(form), WM_SYSCOMMAND, SC_CLOSE, 0);
+    expect(!form.visible() && endRequests == 0, "the user's close hides the window");
+    form.show();
+    SendMessageA(hwndOf(form), WM_CLOSE, 0, 0);
+    expect(form.visible() && endRequests == 1, "a close from outside asks to end the program");
+    expect(SendMessageA(hwndOf(form), WM_QUERYENDSESSION, 0, 0) == FALSE && endRequests == 2,
+           "the end of the session asks too, and hears the answer");
 
     form.hide();
     std::printf("%d passed, %d failed\n", checks - failures, failures);

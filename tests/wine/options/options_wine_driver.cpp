@@ -18,6 +18,7 @@
 //   qm_options_wine_driver.exe change-icon       prints the centre of the On icon's "Change Icon"
 //   qm_options_wine_driver.exe message TEXT      a message box saying TEXT is up: prints its OK's centre
 //   qm_options_wine_driver.exe resize W H        gives the window that outer size; prints its rectangle
+//   qm_options_wine_driver.exe maximize          maximises the window as its title bar's button does
 //   qm_options_wine_driver.exe size-stored W H   the stored window size is W x H
 //
 // Exit code 0 when the step found what it should; 1 otherwise, with the
@@ -221,6 +222,23 @@ int Resize(int width, int height) {
   return ResizeStep(options, width, height);
 }
 
+int Maximize() {
+  HWND options = Options();
+  if (options == nullptr) return Fail("no Options window");
+  RECT before{};
+  GetWindowRect(options, &before);
+  PostMessageA(options, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+  RECT after{};
+  if (!WaitFor([&] {
+        GetWindowRect(options, &after);
+        return IsZoomed(options) && after.right - after.left > before.right - before.left;
+      }, 10000)) {
+    return Fail("the window did not maximise");
+  }
+  std::printf("maximised to %ld x %ld\n", after.right - after.left, after.bottom - after.top);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -238,6 +256,7 @@ int main(int argc, char** argv) {
   if (step == "change-icon") return ChangeIcon();
   if (step == "message") return Message(arg);
   if (step == "resize") return Resize(std::atoi(arg.c_str()), second);
+  if (step == "maximize") return Maximize();
   if (step == "size-stored") {
     return SizeStoredStep("OptionWindow_Width", "OptionWindow_Height", std::atoi(arg.c_str()), second);
   }

@@ -81,6 +81,7 @@ options saved Saved.qmf good.ico "$sixty"
 read -r left top width height < <(options resize 590 418)
 sleep 1
 photo options-minimum.png "$left" "$top" "$width" "$height"
+options maximize
 
 app open-menu
 xdotool key s

@@ -42,6 +42,21 @@ void registerClasses()
     RegisterClassA(&container);
 }
 
+// The window that takes the keyboard for the form's first control: a radio
+// group's is its checked button.
+HWND focusWindowOf(const Form& form)
+{
+    const Control* control = form.focusAtShow();
+    const WindowPeer* peer = control != nullptr ? windowPeerOf(*control) : nullptr;
+    if (peer == nullptr || peer->hwnd == nullptr) {
+        return nullptr;
+    }
+    if ((GetWindowLongA(peer->hwnd, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) != 0) {
+        return GetNextDlgTabItem(peer->hwnd, nullptr, FALSE);
+    }
+    return peer->hwnd;
+}
+
 namespace {
 
 HWND topLevelOf(HWND hwnd)
@@ -52,11 +67,50 @@ HWND topLevelOf(HWND hwnd)
     return hwnd;
 }
 
-// The dialog keys (Tab, Enter, Escape) for whichever of our windows has the message.
+bool liesIn(const Control& control, const Control& container)
+{
+    for (const Control* c = control.parent(); c != nullptr; c = c->parent()) {
+        if (c == &container) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Ctrl+Tab and Ctrl+Shift+Tab bring the next or the previous page of the
+// window's pages forward, as in the system's property sheets, and give the
+// keyboard to the page's first control: Tab alone never reaches the tabs.
+bool switchPage(HWND root, const MSG& msg)
+{
+    if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB || (GetKeyState(VK_CONTROL) & 0x8000) == 0) {
+        return false;
+    }
+    const Form& form = peerOfWindow(root)->control().form();
+    for (Component* c : form.components()) {
+        auto* pages = dynamic_cast<PageControl*>(c);
+        const int count = pages != nullptr ? static_cast<int>(pages->pages().size()) : 0;
+        if (count < 2 || !pages->visible() || !pages->takesInput()) {
+            continue;
+        }
+        const bool back = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+        pages->userSelectPage((pages->activePageIndex() + (back ? count - 1 : 1)) % count);
+        const TabSheet& sheet = *pages->pages()[static_cast<std::size_t>(pages->activePageIndex())];
+        for (Control* stop : form.tabOrder()) {
+            if (WindowPeer* peer = windowPeerOf(*stop); peer != nullptr && liesIn(*stop, sheet)) {
+                SetFocus(peer->hwnd);
+                break;
+            }
+        }
+        return true;
+    }
+    return false;
+}
+
+// The dialog keys (Tab, Enter, Escape, Ctrl+Tab) for whichever of our windows has the message.
 void dispatch(MSG& msg)
 {
     HWND root = topLevelOf(msg.hwnd);
-    if (root != nullptr && peerOfWindow(root) != nullptr && IsDialogMessageA(root, &msg)) {
+    if (root != nullptr && peerOfWindow(root) != nullptr && (switchPage(root, msg) || IsDialogMessageA(root, &msg))) {
         return;
     }
     TranslateMessage(&msg);
@@ -68,6 +122,36 @@ HWND activeOwnWindow()
     HWND active = GetActiveWindow();
     return active != nullptr && peerOfWindow(active) != nullptr ? active : nullptr;
 }
+
+// A message box or file dialog is modal too: while it runs no window of ours
+// but its owner takes input. The box disables the owner itself and enables
+// it again before it goes, which hands the owner the activation.
+class OtherWindowsDisabled {
+public:
+    OtherWindowsDisabled(const std::vector<Form*>& forms, HWND owner)
+    {
+        for (Form* form : forms) {
+            WindowPeer* peer = windowPeerOf(*form);
+            if (peer != nullptr && peer->hwnd != owner && IsWindowEnabled(peer->hwnd)) {
+                EnableWindow(peer->hwnd, FALSE);
+                disabled_.push_back(peer->hwnd);
+            }
+        }
+    }
+    ~OtherWindowsDisabled()
+    {
+        for (HWND hwnd : disabled_) {
+            if (IsWindow(hwnd)) {
+                EnableWindow(hwnd, TRUE);
+            }
+        }
+    }
+    OtherWindowsDisabled(const OtherWindowsDisabled&) = delete;
+    OtherWindowsDisabled& operator=(const OtherWindowsDisabled&) = delete;
+
+private:
+    std::vector<HWND> disabled_;
+};
 
 }  // namespace
 
@@ -188,18 +272,34 @@ void Win32Backend::showForm(Form& form, bool activate)
     if (peer == nullptr) {
         return;
     }
+    // A window that a modal show keeps from input appears behind the modal
+    // one, which keeps the focus: the user sees what is waiting for them.
+    Form* blocking = !modals_.empty() && !form.enabled() ? modals_.back() : nullptr;
+    if (blocking != nullptr) {
+        activate = false;
+    }
     UINT flags = SWP_SHOWWINDOW;
     if (!activate) {
         flags |= SWP_NOACTIVATE;
     }
     SetWindowPos(peer->hwnd, form.stayOnTop() ? HWND_TOPMOST : HWND_TOP, form.left(), form.top(), form.width(),
                  form.height(), flags);
+    if (WindowPeer* modal = blocking != nullptr ? windowPeerOf(*blocking) : nullptr) {
+        SetWindowPos(modal->hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        SetForegroundWindow(modal->hwnd);
+    }
     if (activate) {
         SetForegroundWindow(peer->hwnd);
-        // Give the keyboard to the first control, so Tab, Enter and Escape work at once.
+        // Give the keyboard to the control the model names, so Tab, Enter,
+        // Escape and Space work at once; the activation, which may come
+        // later, does the same (FormPeer). A control of the window that has
+        // it keeps it.
         HWND focus = GetFocus();
-        if (focus == nullptr || (focus != peer->hwnd && !IsChild(peer->hwnd, focus))) {
-            if (HWND first = GetNextDlgTabItem(peer->hwnd, nullptr, FALSE)) {
+        if (focus == nullptr || !IsChild(peer->hwnd, focus)) {
+            if (auto* formPeer = dynamic_cast<FormPeer*>(peer)) {
+                formPeer->savedFocus = nullptr;
+            }
+            if (HWND first = focusWindowOf(form)) {
                 SetFocus(first);
             }
         }
@@ -216,42 +316,28 @@ void Win32Backend::hideForm(Form& form)
 
 ModalResult Win32Backend::showModal(Form& form)
 {
-    WindowPeer* peer = realizedFormPeer(form);
-    // Only the owner is disabled: disabling an ancestor of the dialog would
-    // disable the dialog too.
-    HWND owner = activeOwnWindow();
-    if (owner == peer->hwnd || (owner != nullptr && !IsWindowEnabled(owner))) {
-        owner = nullptr;
-    }
-    if (owner != nullptr) {
-        EnableWindow(owner, FALSE);
-    }
+    // The model has disabled every other window; they come back as the form
+    // hides, so the window behind it takes the activation.
+    modals_.push_back(&form);
+    struct Pop {
+        std::vector<Form*>& modals;
+        ~Pop() { modals.pop_back(); }
+    } pop{modals_};
     bool quitSeen = false;
     WPARAM quitCode = 0;
-    try {
-        form.show();
-        MSG msg;
-        while (form.modalResult() == ModalResult::None) {
-            const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-            if (got == 0 || got == -1) {
-                quitSeen = true;
-                quitCode = msg.wParam;
-                form.setModalResult(ModalResult::Cancel);
-                break;
-            }
-            dispatch(msg);
+    form.show();
+    MSG msg;
+    while (form.modalResult() == ModalResult::None) {
+        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got == 0 || got == -1) {
+            quitSeen = true;
+            quitCode = msg.wParam;
+            form.setModalResult(ModalResult::Cancel);
+            break;
         }
-    } catch (...) {
-        if (owner != nullptr) {
-            EnableWindow(owner, TRUE);
-        }
-        throw;
+        dispatch(msg);
     }
     const ModalResult result = form.modalResult();
-    // The owner comes back before the dialog goes, so activation returns to it.
-    if (owner != nullptr) {
-        EnableWindow(owner, TRUE);
-    }
     form.hide();
     if (quitSeen) {
         // The outer loop must see the request to end the program too.
@@ -287,7 +373,9 @@ ModalResult Win32Backend::messageBox(const std::string& text, const std::string&
     case MessageIcon::Error: flags |= MB_ICONERROR; break;
     case MessageIcon::Question: flags |= MB_ICONQUESTION; break;
     }
-    switch (MessageBoxA(activeOwnWindow(), text.c_str(), caption.c_str(), flags)) {
+    HWND owner = activeOwnWindow();
+    OtherWindowsDisabled others(forms(), owner);
+    switch (MessageBoxA(owner, text.c_str(), caption.c_str(), flags)) {
     case IDOK: return ModalResult::Ok;
     case IDYES: return ModalResult::Yes;
     case IDNO: return ModalResult::No;
@@ -312,6 +400,7 @@ std::optional<std::string> Win32Backend::executeFileDialog(FileDialog& dialog)
     // The size Windows 95 and NT 4 know; later systems accept it too.
     ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
     ofn.hwndOwner = activeOwnWindow();
+    OtherWindowsDisabled others(forms(), ofn.hwndOwner);
     ofn.lpstrFilter = dialog.filter.empty() ? nullptr : filter.c_str();
     ofn.lpstrFile = path.data();
     ofn.nMaxFile = static_cast<DWORD>(path.size());

@@ -6,6 +6,7 @@
 
 #include <map>
 #include <memory>
+#include <vector>
 
 namespace qm::ui {
 
@@ -58,6 +59,8 @@ private:
     std::unique_ptr<FontCache> fonts_;
     std::map<unsigned, MenuItem*> menuItems_;
     std::map<unsigned, Timer*> timers_;
+    // The modal shows running, innermost last.
+    std::vector<Form*> modals_;
     unsigned nextMenuId_ = 40000;
     unsigned nextTimerId_ = 1;
 };

@@ -119,6 +119,9 @@ void FormPeer::sync(Change what, int)
     switch (what) {
     case Change::Caption: setText(form.caption()); break;
     case Change::Bounds: {
+        if (reporting_) {
+            break;
+        }
         RECT now;
         GetWindowRect(hwnd, &now);
         if (now.left != form.left() || now.top != form.top() || now.right - now.left != form.width() ||
@@ -142,23 +145,84 @@ void FormPeer::sync(Change what, int)
     }
 }
 
+namespace {
+
+// A flag raised for as long as the object lives.
+struct Raised {
+    explicit Raised(bool& flag) : flag_(flag), was_(flag) { flag = true; }
+    ~Raised() { flag_ = was_; }
+    Raised(const Raised&) = delete;
+    Raised& operator=(const Raised&) = delete;
+
+private:
+    bool& flag_;
+    bool was_;
+};
+
+}  // namespace
+
 bool FormPeer::formMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
 {
     auto& form = static_cast<Form&>(control());
     result = 0;
     switch (msg) {
-    case WM_CLOSE: form.close(); return true;
+    case WM_SYSCOMMAND:
+        if ((wp & 0xFFF0) != SC_CLOSE) {
+            return false;
+        }
+        {
+            // The close button, the system menu's Close and Alt+F4 all come
+            // this way: the user closes this one window.
+            const Raised closing(userClosing_);
+            result = DefWindowProcA(hwnd, msg, wp, lp);
+        }
+        return true;
+    case WM_CLOSE:
+        // A close request that did not come through the window's own menu
+        // comes from outside (another program ending ours politely): the
+        // program ends as its own shutdown would end it.
+        if (userClosing_) {
+            form.close();
+        } else {
+            backend.requestEnd();
+        }
+        return true;
+    case WM_QUERYENDSESSION: result = backend.requestEnd() ? TRUE : FALSE; return true;
+    case WM_ACTIVATE: {
+        // As a dialog does: the keyboard goes back to the control that had it
+        // when the window was left, or to the model's first control, rather
+        // than to the window itself.
+        if (LOWORD(wp) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            savedFocus = focus != nullptr && IsChild(hwnd, focus) ? focus : nullptr;
+            return false;
+        }
+        if (HIWORD(wp) != 0) {
+            return false;
+        }
+        HWND target = savedFocus != nullptr && IsWindow(savedFocus) && IsChild(hwnd, savedFocus) &&
+                              IsWindowVisible(savedFocus) && IsWindowEnabled(savedFocus)
+                          ? savedFocus
+                          : focusWindowOf(form);
+        if (target == nullptr) {
+            return false;
+        }
+        SetFocus(target);
+        return true;
+    }
     case WM_SIZE:
         if (wp != SIZE_MINIMIZED) {
+            const Raised reporting(reporting_);
             RECT outer;
             RECT client;
             GetWindowRect(hwnd, &outer);
             GetClientRect(hwnd, &client);
             const int w = outer.right - outer.left;
             const int h = outer.bottom - outer.top;
+            const WindowState state = wp == SIZE_MAXIMIZED ? WindowState::Maximized : WindowState::Normal;
             if (w != form.width() || h != form.height() || client.right != form.clientWidth() ||
-                client.bottom != form.clientHeight()) {
-                form.userResized(w, h, client.right, client.bottom);
+                client.bottom != form.clientHeight() || state != form.windowState()) {
+                form.userResized(w, h, client.right, client.bottom, state);
             }
             // The layout handler has just moved the controls; a group frame
             // that shrank repaints its old area over controls that were
@@ -167,6 +231,7 @@ bool FormPeer::formMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
         }
         return true;
     case WM_MOVE: {
+        const Raised reporting(reporting_);
         RECT outer;
         GetWindowRect(hwnd, &outer);
         if (!IsIconic(hwnd) && (outer.left != form.left() || outer.top != form.top())) {

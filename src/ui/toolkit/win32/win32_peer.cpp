@@ -215,6 +215,15 @@ void ControlPeer::create()
 
 bool ControlPeer::shownAtStart() const { return control().visible(); }
 
+void ControlPeer::syncTabStop() const
+{
+    const LONG_PTR style = GetWindowLongPtrA(hwnd, GWL_STYLE);
+    const LONG_PTR wanted = control().tabStop() ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
+    if (wanted != style) {
+        SetWindowLongPtrA(hwnd, GWL_STYLE, wanted);
+    }
+}
+
 void ControlPeer::syncAll()
 {
     for (Change change : {Change::Caption, Change::Hint, Change::Items, Change::ItemIndex, Change::ItemHeight,
@@ -270,7 +279,10 @@ bool ControlPeer::message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
         c.userMouseDown(MouseButton::Left, static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
         return true;
     case WM_RBUTTONDOWN:
-        c.userMouseDown(MouseButton::Right, static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
+    case WM_MBUTTONDOWN:
+        // Native controls do nothing with these presses; the handler hears of them first.
+        c.userMouseDown(msg == WM_RBUTTONDOWN ? MouseButton::Right : MouseButton::Middle,
+                        static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
         return false;
     case WM_SETCURSOR:
         if (c.cursor() == Cursor::HandPoint) {

@@ -102,6 +102,8 @@ public:
     WNDPROC oldProc = nullptr;
 
 protected:
+    // For a control whose tab stop follows its state (a radio button's mark).
+    void syncTabStop() const;
     // Kind-specific steps right after the window exists.
     virtual void created() {}
     virtual bool shownAtStart() const;
@@ -159,9 +161,17 @@ public:
 
     HMENU menu = nullptr;
     HWND tooltip = nullptr;  // nullptr until a hint needs it
+    // The control that had the keyboard when the window was last deactivated.
+    HWND savedFocus = nullptr;
 
 private:
     bool controlsRealized_ = false;
+    // Set while the window tells the model of its own move or size: the
+    // model follows, and nothing goes back. A move comes before the size it
+    // goes with, so echoing the model then would undo a maximise.
+    bool reporting_ = false;
+    // Set while the window's own menu closes it (WM_SYSCOMMAND, SC_CLOSE).
+    bool userClosing_ = false;
 };
 
 Win32Peer* peerOf(const Component& component);
@@ -207,6 +217,8 @@ void attachForm(Win32Backend& backend, Form& form);
 FormPeer* realizedFormPeer(const Form& form);
 DWORD formStyle(const Form& form);
 DWORD formExStyle(const Form& form);
+// The window that takes the keyboard for the form's first control (Form::focusAtShow).
+HWND focusWindowOf(const Form& form);
 
 HMENU buildMenuBar(Win32Backend& backend, Form& form);
 void rebuildMenuBar(WindowPeer& formPeer);

@@ -10,15 +10,11 @@ namespace qm::ui::win32 {
 
 namespace {
 
-Button* findButton(Form& form, bool wantDefault)
+// The button of ours that has the keyboard, if one has.
+Button* focusedButton()
 {
-    for (Component* c : form.components()) {
-        if (auto* button = dynamic_cast<Button*>(c);
-            button != nullptr && button->visible() && (wantDefault ? button->isDefault() : button->isCancel())) {
-            return button;
-        }
-    }
-    return nullptr;
+    WindowPeer* peer = peerOfWindow(GetFocus());
+    return peer != nullptr ? dynamic_cast<Button*>(&peer->control()) : nullptr;
 }
 
 void showContextMenu(HWND clicked, LPARAM lp)
@@ -51,12 +47,15 @@ void command(ContainerPeer& self, WPARAM wp, LPARAM lp)
             self.commandFromChild(child, code);
         }
     } else if (id == IDOK || id == IDCANCEL) {
-        // Enter and Escape, from the dialog keys of the message loop.
+        // Enter and Escape, from the dialog keys of the message loop. Enter
+        // on a button that has the keyboard presses that one, as in a dialog.
         Form& form = self.control().form();
-        if (Button* button = findButton(form, id == IDOK)) {
-            button->userClick();
-        } else if (id == IDCANCEL && form.isModal()) {
-            form.close();
+        if (id == IDCANCEL) {
+            form.userEscape();
+        } else if (Button* focused = focusedButton(); focused != nullptr && &focused->form() == &form) {
+            focused->userClick();
+        } else {
+            form.userEnter();
         }
     } else {
         if (MenuItem* item = self.backend.menuItem(id)) {
@@ -121,11 +120,21 @@ LRESULT containerMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
         break;
     }
     case WM_CONTEXTMENU: showContextMenu(reinterpret_cast<HWND>(wp), lp); return 0;
+    case WM_CLOSE:
+        if (dynamic_cast<FormPeer*>(self) == nullptr) {
+            // Sent to a panel or page (a multi-line edit posts it on Escape),
+            // the default would destroy the child window.
+            return 0;
+        }
+        break;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
         // A press on the bare area of a window of ours (a form, a panel); the
         // default handling follows.
-        self->control().userMouseDown(msg == WM_LBUTTONDOWN ? MouseButton::Left : MouseButton::Right,
+        self->control().userMouseDown(msg == WM_LBUTTONDOWN   ? MouseButton::Left
+                                      : msg == WM_RBUTTONDOWN ? MouseButton::Right
+                                                              : MouseButton::Middle,
                                       GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
         break;
     case WM_PAINT: {

@@ -24,6 +24,8 @@ public:
     {
         if (what == Change::Checked) {
             SendMessageA(hwnd, BM_SETCHECK, model().checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+            // A radio button is a tab stop only while it is checked.
+            syncTabStop();
             return;
         }
         ControlPeer::sync(what, index);

@@ -117,6 +117,15 @@ public:
             break;
         case WM_KEYDOWN:
             if (wp == VK_SPACE) {
+                // With no row selected yet (the list has just taken the
+                // keyboard), Space selects and marks the row with the focus
+                // frame, as a check list does.
+                if (list.itemIndex() < 0) {
+                    const int caret = static_cast<int>(SendMessageA(hwnd, LB_GETCARETINDEX, 0, 0));
+                    if (caret >= 0 && caret < list.count()) {
+                        list.userSelect(caret);
+                    }
+                }
                 list.userToggleCheck(list.itemIndex());
                 result = 0;
                 return true;

@@ -170,8 +170,8 @@ public:
             DrawTextA(dc, text.c_str(), -1, &area, DT_SINGLELINE | DT_LEFT);
         }
         SelectObject(dc, oldFont);
-        if (focused && !speed()) {
-            InflateRect(&r, -3, -3);
+        if (focused) {
+            InflateRect(&r, speed() ? -2 : -3, speed() ? -2 : -3);
             DrawFocusRect(dc, &r);
         }
     }

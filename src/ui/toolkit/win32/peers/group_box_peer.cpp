@@ -56,8 +56,12 @@ public:
         case Change::Items: makeRadios(); break;
         case Change::ItemIndex:
             for (std::size_t i = 0; i < radios_.size(); ++i) {
-                SendMessageA(radios_[i], BM_SETCHECK,
-                             static_cast<int>(i) == group().itemIndex() ? BST_CHECKED : BST_UNCHECKED, 0);
+                const bool checked = static_cast<int>(i) == group().itemIndex();
+                SendMessageA(radios_[i], BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+                // Tab comes to the group at its checked item.
+                const LONG_PTR style = GetWindowLongPtrA(radios_[i], GWL_STYLE);
+                SetWindowLongPtrA(radios_[i], GWL_STYLE,
+                                  checked ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP)));
             }
             break;
         case Change::Bounds:
@@ -92,7 +96,7 @@ private:
         HFONT font = backend.fonts().get(control().font());
         const auto& items = group().items();
         for (std::size_t i = 0; i < items.size(); ++i) {
-            const DWORD style = WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0);
+            const DWORD style = WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON | (i == 0 ? WS_GROUP : 0);
             HWND radio = CreateWindowExA(0, "BUTTON", items[i].c_str(), style, 0, 0, 10, 10, hwnd,
                                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(i + 1)), instance(), nullptr);
             SendMessageA(radio, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);

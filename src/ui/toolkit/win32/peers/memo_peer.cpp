@@ -38,10 +38,30 @@ public:
     {
         switch (what) {
         case Change::Caption: setText(memo().text()); break;
-        case Change::ReadOnly: SendMessageA(hwnd, EM_SETREADONLY, memo().readOnly(), 0); break;
+        case Change::ReadOnly:
+            SendMessageA(hwnd, EM_SETREADONLY, memo().readOnly(), 0);
+            syncTabStop();
+            break;
         case Change::Style: invalidate(); break;
         default: ControlPeer::sync(what, index); break;
         }
+    }
+    bool message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override
+    {
+        if (msg != WM_GETDLGCODE) {
+            return ControlPeer::message(msg, wp, lp, result);
+        }
+        // A multi-line edit asks for every key, and inside a window that is no
+        // dialog it does nothing useful with Tab, Escape or (read-only) Enter:
+        // those go to the window's own keys (next control, Cancel, the
+        // default button).
+        result = CallWindowProcA(oldProc, hwnd, msg, wp, lp);
+        const auto* keys = reinterpret_cast<const MSG*>(lp);
+        if (keys != nullptr && keys->message == WM_KEYDOWN &&
+            (keys->wParam == VK_TAB || keys->wParam == VK_ESCAPE || (keys->wParam == VK_RETURN && memo().readOnly()))) {
+            result &= ~static_cast<LRESULT>(DLGC_WANTALLKEYS);
+        }
+        return true;
     }
     HBRUSH background(HDC dc) override
     {
