@@ -7,14 +7,13 @@ void TOptionForm1::Layout() {
   setSize(kDesignWidth, kDesignHeight);
   Image3.setBounds(0, 4, 45, 527);
   RadioGroup1.setBounds(47, -1, 125, 67);
-  // 16 high at their 16-pixel spacing, so that no box lies over the next.
-  CheckBox1.setBounds(54, 14, 112, 16);
-  CheckBox5.setBounds(54, 30, 113, 16);
-  CheckBox2.setBounds(54, 46, 116, 16);
+  CheckBox1.setBounds(54, 14, 112, 17);
+  CheckBox5.setBounds(54, 30, 113, 17);
+  CheckBox2.setBounds(54, 46, 116, 17);
   StartLocation.setBounds(47, 66, 125, 56);
   ClickAction.setBounds(174, -1, 121, 67);
   StartState.setBounds(174, 66, 121, 56);
-  GroupBox2.setBounds(298, -1, 327, 123);
+  GroupBox2.setBounds(298, -1, 327, 124);
   for (ui::Control* c : std::initializer_list<ui::Control*>{&IconOn, &IconOff, &Button3, &Label8, &OnTooltip,
                                                             &Label9, &OffTooltip}) {
     c->setParent(GroupBox2);
@@ -22,7 +21,7 @@ void TOptionForm1::Layout() {
   IconOn.setBounds(8, 20, 32, 32);
   IconOff.setBounds(8, 80, 32, 32);
   Button3.setBounds(45, 58, 87, 17);
-  Label8.setBounds(180, 13, 138, 13);
+  Label8.setBounds(180, 14, 138, 13);
   OnTooltip.setBounds(135, 26, 184, 21);
   Label9.setBounds(180, 73, 138, 13);
   OffTooltip.setBounds(135, 86, 184, 21);

@@ -15,8 +15,8 @@ TEST_F(OptionsTest, TheDesignSizeGivesTheDesignRectangles) {
   form.setSize(700, 600);
   form.setSize(633, 578);
   const std::vector<std::pair<ui::Control*, R>> design = {
-      {&form.Image3, {0, 4, 45, 527}},        {&form.GroupBox2, {298, -1, 327, 123}},
-      {&form.Label8, {180, 13, 138, 13}},     {&form.OnTooltip, {135, 26, 184, 21}},
+      {&form.Image3, {0, 4, 45, 527}},        {&form.GroupBox2, {298, -1, 327, 124}},
+      {&form.Label8, {180, 14, 138, 13}},     {&form.OnTooltip, {135, 26, 184, 21}},
       {&form.Label9, {180, 73, 138, 13}},     {&form.OffTooltip, {135, 86, 184, 21}},
       {&form.GroupBox3, {47, 122, 578, 53}},  {&form.TrackBar1, {105, 16, 312, 25}},
       {&form.CheckBox3, {436, 11, 133, 17}},  {&form.CheckBox4, {436, 29, 113, 17}},
