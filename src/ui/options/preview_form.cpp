@@ -87,26 +87,27 @@ const char* ActionName(int action) {
   }
 }
 
-// What a double-click does next, the way the tray decides it.
+// What a double-click does next, the way the tray decides it. The rows are
+// kept short enough to read without scrolling at the window's design size.
 std::string DoubleClickLine(const EntryList& programs, const EntryList& processes, bool on, int action) {
-  const std::string start = std::string("A double-click (") + ActionName(action) + ") ";
-  if (action == 1) return start + "opens BrowseKill and switches nothing.";
-  if (action != 0) return start + "opens the Options window and switches nothing.";
+  const std::string start = std::string("Double-click (") + ActionName(action) + "): ";
+  if (action == 1) return start + "opens BrowseKill, switches nothing.";
+  if (action != 0) return start + "opens the Options window, switches nothing.";
   if (CountChecked(programs) == 0 && CountChecked(processes) == 0) {
     return start + "opens the Options window: no entry is checked.";
   }
   if (on) {
-    if (processes.Count() == 0) return start + "switches nothing: there are no processes listed for termination.";
-    return start + "switches Off and terminates what is listed under \"Terminate\".";
+    if (processes.Count() == 0) return start + "nothing: there are no processes listed.";
+    return start + "switches Off, ends the processes above.";
   }
-  if (programs.Count() == 0) return start + "switches nothing: there are no programs listed to run.";
-  return start + "switches On and runs what is listed under \"Run\".";
+  if (programs.Count() == 0) return start + "nothing: there are no programs listed.";
+  return start + "switches On, starts the programs above.";
 }
 
 void AddLegend(Lines& lines) {
   lines.push_back("");
-  lines.push_back("spared: this program's own process, which is never ended.");
-  lines.push_back("unsafe: starred in the process picker; a pattern that matches it ends it all the same.");
+  lines.push_back("spared: this program's own process, never ended.");
+  lines.push_back("unsafe: starred in the process picker, but ended all the same.");
 }
 
 }  // namespace
