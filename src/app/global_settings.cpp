@@ -32,7 +32,9 @@ bool ReadAll(Registry& registry, GlobalSettings& s) {
          ReadSize(registry, "ProcWindow_Width", s.ProcWindow.width) &&
          ReadSize(registry, "ProcWindow_Height", s.ProcWindow.height) &&
          ReadSize(registry, "BrowsekillWindow_Width", s.BrowsekillWindow.width) &&
-         ReadSize(registry, "BrowsekillWindow_Height", s.BrowsekillWindow.height);
+         ReadSize(registry, "BrowsekillWindow_Height", s.BrowsekillWindow.height) &&
+         ReadSize(registry, "PreviewWindow_Width", s.PreviewWindow.width) &&
+         ReadSize(registry, "PreviewWindow_Height", s.PreviewWindow.height);
 }
 
 // A window that does not exist yet has no size to store; its value stays.
@@ -70,7 +72,9 @@ void SaveGlobalSettings(Registry& registry, ui::Application& app, const GlobalSe
                   WriteSize(registry, "ProcWindow_Width", s.ProcWindow.width) &&
                   WriteSize(registry, "ProcWindow_Height", s.ProcWindow.height) &&
                   WriteSize(registry, "BrowsekillWindow_Width", s.BrowsekillWindow.width) &&
-                  WriteSize(registry, "BrowsekillWindow_Height", s.BrowsekillWindow.height);
+                  WriteSize(registry, "BrowsekillWindow_Height", s.BrowsekillWindow.height) &&
+                  WriteSize(registry, "PreviewWindow_Width", s.PreviewWindow.width) &&
+                  WriteSize(registry, "PreviewWindow_Height", s.PreviewWindow.height);
   if (!ok) app.messageBox("Error accessing registry to save last file used.");
 }
 

@@ -27,6 +27,7 @@ struct GlobalSettings {
   WindowSize OptionWindow;
   WindowSize ProcWindow;
   WindowSize BrowsekillWindow;
+  WindowSize PreviewWindow;
 };
 
 // Reads the settings, creating the key on the first start, which then shows

@@ -21,6 +21,7 @@ enum class HelpContext : int {
   ProcessEntry = 3,
   GettingStarted = 4,
   BrowseKill = 5,
+  Preview = 6,
 };
 
 class HelpRequests {

@@ -65,6 +65,7 @@ Instance::Instance(AppEnvironment environment)
       processEntry(formProc),
       about(env.platform.files, information, [this] { return ExeDir; }),
       browseKill(formProc.snapshot, options.ProcessEntries()),
+      preview(options.ProgramEntries(), options.ProcessEntries()),
       runEntries(env.platform.registry, app, env.exeName,
                  [this] { return preregistry.showModal() == ui::ModalResult::Ok; }),
       help(env.platform.help, [this] { return ExeDir; },
@@ -77,6 +78,7 @@ void Instance::SaveSettings() {
   settings.OptionWindow = SizeToKeep(options);
   settings.ProcWindow = SizeToKeep(formProc);
   settings.BrowsekillWindow = SizeToKeep(browseKill);
+  settings.PreviewWindow = SizeToKeep(preview);
   SaveGlobalSettings(env.platform.registry, app, settings, options.CurrentConfigFile);
 }
 
@@ -87,6 +89,11 @@ void Instance::WireWindows() {
   h.TerminateNow = [this] { formMain.TerminateNow(); };
   h.SetStateOn = [this] { formMain.SetStateOn(); };
   h.SetStateOff = [this] { formMain.SetStateOff(); };
+  h.PreviewToggle = [this] { preview.ShowToggle(); };
+  h.ShowMatches = [this](const std::string& stored) { preview.ShowMatches(stored); };
+  preview.hooks.IsOn = [this] { return formMain.IsOn(); };
+  preview.hooks.DoubleClickAction = [this] { return options.ClickAction.itemIndex(); };
+  preview.hooks.HelpMe = [this] { help.Context(preview, HelpContext::Preview); };
   h.Shutdown = [this] { formMain.Shutdown1Click(); };
   h.AddRunEntry = [this](const std::string& file) { return runEntries.AddRunEntry(file); };
   h.RemoveRunEntry = [this](const std::string& file) { return runEntries.RemoveRunEntry(file); };
@@ -143,7 +150,7 @@ bool Instance::Start() {
   for (ui::Form* form : std::initializer_list<ui::Form*>{
            &processEntry, &overWrite, &saveChanges, &firstSelect, &emptyBoxes, &notfound, &attention,
            &preregistry, &welcome, &information, &firstProgram, &firstprocess, &autoAddForm, &afterAddForm,
-           &autoAdvert, &browseKill}) {
+           &autoAdvert, &browseKill, &preview}) {
     app.add(*form);
   }
 
@@ -153,12 +160,14 @@ bool Instance::Start() {
                                     env.windowHandle ? env.windowHandle(formMain) : WindowHandle{0});
   formMain.SetBatchActions(engine->batch);
   browseKill.Bind(*config, engine->batch);
+  preview.Bind(engine->preview);
   options.BindEntryEditing({&programEntry, &processEntry, &firstSelect, &firstProgram, &firstprocess, &engine->batch,
                             &settings.ProgramHint, &settings.ProcessHint});
 
   settings.OptionWindow = SizeToKeep(options);
   settings.ProcWindow = SizeToKeep(formProc);
   settings.BrowsekillWindow = SizeToKeep(browseKill);
+  settings.PreviewWindow = SizeToKeep(preview);
   if (!LoadGlobalSettings(env.platform.registry, app, settings, [this] {
         welcome.showModal();
         autoAdvert.showModal();
@@ -170,6 +179,7 @@ bool Instance::Start() {
   RestoreSize(options, settings.OptionWindow, screen);
   RestoreSize(formProc, settings.ProcWindow, screen);
   RestoreSize(browseKill, settings.BrowsekillWindow, screen);
+  RestoreSize(preview, settings.PreviewWindow, screen);
   options.ConfigDirty = false;
   options.CurrentConfigFile.clear();
   ExeDir = DirectoryOf(env.exeName);

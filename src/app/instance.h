@@ -31,6 +31,7 @@
 #include "ui/browsekill/browsekill_form.h"
 #include "ui/options/auto_add_forms.h"
 #include "ui/options/option_form.h"
+#include "ui/options/preview_form.h"
 #include "ui/toolkit/toolkit.h"
 
 namespace qm {
@@ -112,6 +113,7 @@ class Instance {
   TBrowseKill browseKill;
   TFirstProgram firstProgram;
   Tfirstprocess firstprocess;
+  TPreviewForm preview;
 
   GlobalSettings settings;
   RunEntries runEntries;

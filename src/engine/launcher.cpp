@@ -1,15 +1,15 @@
 #include "engine/launcher.h"
 
+#include "config/app_error.h"
 #include "config/entry_grammar.h"
 #include "config/entry_specs.h"
 #include "engine/pattern_matcher.h"
-#include "engine/process_row.h"
 #include "engine/screen_saver_entry.h"
 
 namespace qm {
 
-Launcher::Launcher(Shell& shell, ProcessSnapshot& snapshot, EngineUi& ui, WindowHandle owner)
-    : shell_(shell), snapshot_(snapshot), ui_(ui), owner_(owner) {}
+Launcher::Launcher(Shell& shell, Processes& processes, ProcessSnapshot& snapshot, EngineUi& ui, WindowHandle owner)
+    : shell_(shell), processes_(processes), snapshot_(snapshot), ui_(ui), owner_(owner) {}
 
 bool Launcher::LaunchEntry(std::string_view stored) {
   const ProgramSpec spec = ParseProgramEntry(stored);
@@ -28,11 +28,22 @@ bool Launcher::LaunchEntry(std::string_view stored) {
 
 bool Launcher::IsAnyProcessMatching(std::string_view pattern) {
   const PatternMatcher matcher(pattern);
-  snapshot_.Refresh();
-  for (const std::string& row : snapshot_.Rows()) {
-    if (matcher.Matches(Trim(DisplayToStored(RowNameText(row))))) return true;
+  return !FreshRows(snapshot_, processes_).Matching(matcher, CandidateForm::Trimmed).empty();
+}
+
+LaunchMatches Launcher::MatchEntry(std::string_view stored, const FreshRows& rows) const {
+  const ProgramSpec spec = ParseProgramEntry(stored);
+  LaunchMatches found;
+  found.path = spec.Path;
+  found.screenSaver = IsScreenSaverEntry(spec.Path);
+  found.skipPattern = spec.SkipIfRunning;
+  if (spec.SkipIfRunning.empty()) return found;
+  try {
+    found.running = rows.Matching(PatternMatcher(spec.SkipIfRunning), CandidateForm::Trimmed);
+  } catch (const AppError& error) {
+    found.error = error.what();
   }
-  return false;
+  return found;
 }
 
 }  // namespace qm

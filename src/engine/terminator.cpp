@@ -1,13 +1,14 @@
 #include "engine/terminator.h"
 
 #include <exception>
-#include <vector>
 
+#include "config/app_error.h"
 #include "config/entry_grammar.h"
 #include "config/entry_specs.h"
 #include "engine/pattern_matcher.h"
 #include "engine/pause.h"
 #include "engine/process_row.h"
+#include "engine/row_matching.h"
 #include "engine/screen_saver_entry.h"
 
 namespace qm {
@@ -15,13 +16,6 @@ namespace qm {
 namespace {
 
 using Mode = TerminationMode;
-
-Mode ChooseMode(bool harsh, bool polite, bool learn) {
-  if (learn) return Mode::Learn;
-  if (harsh) return Mode::Harsh;
-  if (polite) return Mode::Polite;
-  return Mode::Normal;
-}
 
 std::uint32_t GracePeriod(Mode mode) {
   switch (mode) {
@@ -62,6 +56,13 @@ class ProcessHandle {
 
 }  // namespace
 
+TerminationMode ChooseMode(bool harsh, bool polite, bool learn) {
+  if (learn) return Mode::Learn;
+  if (harsh) return Mode::Harsh;
+  if (polite) return Mode::Polite;
+  return Mode::Normal;
+}
+
 Terminator::Terminator(const Platform& platform, ProcessSnapshot& snapshot, const TConfigData& config, EngineUi& ui)
     : processes_(platform.processes),
       windows_(platform.windows),
@@ -88,25 +89,35 @@ void Terminator::TerminateEntry(std::string& stored) {
   }
 }
 
+EntryMatches Terminator::MatchEntry(std::string_view stored, const FreshRows& rows) const {
+  const ProcessSpec spec = ParseProcessEntry(stored);
+  EntryMatches found;
+  found.mode = ChooseMode(spec.Harsh, spec.Polite, spec.Learn);
+  if (IsScreenSaverEntry(spec.Pattern)) {
+    found.screenSaver = true;
+    return found;
+  }
+  try {
+    found.matches = rows.Matching(PatternMatcher(spec.Pattern));
+  } catch (const AppError& error) {
+    found.error = error.what();
+  }
+  return found;
+}
+
 int Terminator::TerminateMatching(std::string_view pattern, bool harsh, bool polite, bool learn) {
   const PatternMatcher matcher(pattern);  // a rejected pattern leaves before any pass
   const Mode mode = ChooseMode(harsh, polite, learn);
   const std::uint32_t grace = GracePeriod(mode);
   const bool noForce = mode == Mode::Polite;
-  const ProcessId self = processes_.CurrentProcessId();
   int finalResult = kNothingMatched;
   int r = kNothingMatched;
   try {
     for (int pass = 1; pass <= kTerminatePasses; ++pass) {
-      snapshot_.Refresh();
-      // A copy: the error message below is modal, and whatever the user does
-      // meanwhile may refresh the snapshot.
-      const std::vector<std::string> rows = snapshot_.Rows();
-      for (const std::string& row : rows) {
-        const std::string candidate = DisplayToStored(RowNameText(row));
-        if (!matcher.Matches(candidate)) continue;
-        const ProcessId pid = RowPid(row);
-        if (pid == self) continue;
+      for (const MatchedRow& match : FreshRows(snapshot_, processes_).Matching(matcher)) {
+        if (match.ownProcess) continue;
+        const std::string& candidate = match.candidate;
+        const ProcessId pid = match.pid;
         if (mode == Mode::Learn) {
           ui_.SetStatusText("Terminating " + Abbreviate(candidate, 46) + " in Learn Mode (be patient)");
         } else {

@@ -3,10 +3,13 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "config/config_data.h"
+#include "config/entry_specs.h"
 #include "engine/engine_ui.h"
 #include "engine/process_snapshot.h"
+#include "engine/row_matching.h"
 #include "platform/platform.h"
 
 namespace qm {
@@ -27,6 +30,17 @@ inline constexpr std::uint32_t kNormalGraceMs = 15000;
 
 inline constexpr int kTerminatePasses = 4;
 
+// The mode an entry's flags choose: learning over harsh over polite.
+TerminationMode ChooseMode(bool harsh, bool polite, bool learn);
+
+// What one process entry would meet in a snapshot.
+struct EntryMatches {
+  TerminationMode mode = TerminationMode::Normal;
+  bool screenSaver = false;  // switches the screen saver off and ends nothing
+  std::string error;         // a rejected pattern: the error a toggle stops with
+  std::vector<MatchedRow> matches;  // this program's own process among them, marked
+};
+
 // Ends the running processes that one process entry names, in the entry's
 // mode: normal, harsh, polite or learning. Every wait and pause blocks the
 // calling (user-interface) thread.
@@ -43,6 +57,11 @@ class Terminator {
   // The entry "screensaver" (any letter case) switches the screen saver off
   // instead. A pattern the matcher rejects throws AppError before any pass.
   void TerminateEntry(std::string& stored);
+
+  // What TerminateEntry would meet in `rows`, through the same matching
+  // step as its passes; it posts, opens, waits for, ends and rewrites
+  // nothing.
+  EntryMatches MatchEntry(std::string_view stored, const FreshRows& rows) const;
 
   // Four passes over fresh snapshots; the entry result (kNothingMatched or a
   // result of CloseOrKillProcess).

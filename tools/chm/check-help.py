@@ -34,6 +34,7 @@ CONTEXTS = {
     3: "process_entry.htm",    # the Process Entry dialog's
     4: "getting_started.htm",  # Help > Getting Started
     5: "browsekill.htm",       # BrowseKill's
+    6: "preview.htm",          # the preview of the next toggle's
 }
 NAMED_PAGES = ["updates.htm"]  # the About box's "Web Page" buttons
 
@@ -42,6 +43,7 @@ NAMED_PAGES = ["updates.htm"]  # the About box's "Web Page" buttons
 STATEMENTS = [
     ("termination.htm", b"Only Quellmarch's own process is exempt"),
     ("patterns.htm", b"<code>*?</code> matches like <code>*</code>"),
+    ("patterns.htm", b'<a href="preview.htm">'),
     ("updates.htm", b"<code>HKEY_LOCAL_MACHINE\\Software\\Quellmarch</code>"),
 ]
 

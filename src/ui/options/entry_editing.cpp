@@ -1,5 +1,6 @@
 // The Options window's two lists edited by hand: the right-click menus, the
-// double-click, the entry dialogs, and Run Now / Terminate Now of one entry.
+// double-click, the entry dialogs, Run Now / Terminate Now of one entry, and
+// the preview of what Terminate Now would end.
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
@@ -106,7 +107,9 @@ void StoreEntry(CheckListEntries& entries, std::optional<std::uint64_t> edited, 
 
 void TOptionForm1::BindListEditing() {
   for (ui::MenuItem* item : {&AddProgram1, &EditProgram1, &DeleteProgram1, &RunNow1}) PopupMenu1.add(*item);
-  for (ui::MenuItem* item : {&AddProcess1, &EditProcess1, &DeleteProcess1, &TerminateNow1}) PopupMenu2.add(*item);
+  for (ui::MenuItem* item : {&AddProcess1, &EditProcess1, &DeleteProcess1, &TerminateNow1, &N4, &ShowMatches1}) {
+    PopupMenu2.add(*item);
+  }
   CheckListBox1.setPopupMenu(&PopupMenu1);
   CheckListBox2.setPopupMenu(&PopupMenu2);
   CheckListBox1.onMouseDown = [this](ui::MouseButton button, int x, int y) { RightDown1(button, x, y); };
@@ -121,6 +124,7 @@ void TOptionForm1::BindListEditing() {
   EditProcess1.onClick = [this] { EditProcessEntry(); };
   DeleteProcess1.onClick = [this] { DeleteProcessEntry(); };
   TerminateNow1.onClick = [this] { DoProcessEntry(); };
+  ShowMatches1.onClick = [this] { ShowProcessMatches(); };
 }
 
 void TOptionForm1::RightDown1(ui::MouseButton, int x, int y) { SelectItemAt(CheckListBox1, x, y); }
@@ -208,6 +212,13 @@ void TOptionForm1::DoProcessEntry() {
   const int index = SelectedEntry(CheckListBox2, *parts.firstSelect);
   if (index < 0) return;
   parts.batch->TerminateOneEntry(processes_, static_cast<std::size_t>(index));
+}
+
+// What Terminate Now would end, checked or not; it ends nothing.
+void TOptionForm1::ShowProcessMatches() {
+  const int index = SelectedEntry(CheckListBox2, *Bound(editing_).firstSelect);
+  if (index < 0 || !hooks.ShowMatches) return;
+  hooks.ShowMatches(processes_.StoredText(static_cast<std::size_t>(index)));
 }
 
 }  // namespace qm

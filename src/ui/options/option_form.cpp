@@ -62,7 +62,9 @@ void TOptionForm1::BuildMenus() {
                              &SaveConfigurationFileAs1, &N1, &RunAutoAdd1, &N2, &CloseandShutdown1}) {
     File1.add(*item);
   }
-  for (ui::MenuItem* item : {&RunPrograms1, &TerminatePrograms1, &SetOn1, &SetOff1}) State1.add(*item);
+  for (ui::MenuItem* item : {&RunPrograms1, &TerminatePrograms1, &SetOn1, &SetOff1, &N3, &PreviewToggle1}) {
+    State1.add(*item);
+  }
   for (ui::MenuItem* item : {&About1, &GettingStarted1, &TableofContents1}) Help1.add(*item);
   MainMenu1.add(File1);
   MainMenu1.add(State1);
@@ -99,6 +101,7 @@ void TOptionForm1::BindEvents() {
   TerminatePrograms1.onClick = call(hooks.TerminateNow);
   SetOn1.onClick = call(hooks.SetStateOn);
   SetOff1.onClick = call(hooks.SetStateOff);
+  PreviewToggle1.onClick = call(hooks.PreviewToggle);
   About1.onClick = call(hooks.ShowAboutBox);
   GettingStarted1.onClick = call(hooks.HelpGettingStarted);
   TableofContents1.onClick = call(hooks.HelpMe);

@@ -24,6 +24,9 @@ struct OptionsHooks {
   std::function<void()> TerminateNow;
   std::function<void()> SetStateOn;
   std::function<void()> SetStateOff;
+  // The preview of the next toggle, and of one process entry alone.
+  std::function<void()> PreviewToggle;
+  std::function<void(const std::string&)> ShowMatches;
   std::function<void()> Shutdown;
   std::function<void()> BrowseKillNow;
   std::function<void()> AutoAdd;
@@ -88,6 +91,7 @@ class TOptionForm1 : public ui::Form {
   void EditProcessEntry();
   void DeleteProcessEntry();
   void DoProcessEntry();
+  void ShowProcessMatches();
   void RightDown1(ui::MouseButton button, int x, int y);
   void RightDown2(ui::MouseButton button, int x, int y);
   void ShowProgramEntryDialog(int index);
@@ -145,6 +149,8 @@ class TOptionForm1 : public ui::Form {
   ui::MenuItem TerminatePrograms1{*this, "TerminatePrograms1", "&Terminate programs and switch to Off state"};
   ui::MenuItem SetOn1{*this, "SetOn1", "Set to &On state -  without running programs"};
   ui::MenuItem SetOff1{*this, "SetOff1", "Set to O&ff state - without terminating processes"};
+  ui::MenuItem N3{*this, "N3", "-"};
+  ui::MenuItem PreviewToggle1{*this, "PreviewToggle1", "&Preview the next toggle..."};
   ui::MenuItem Help1{*this, "Help1", "Help"};
   ui::MenuItem About1{*this, "About1", "&About"};
   ui::MenuItem GettingStarted1{*this, "GettingStarted1", "Getting Started"};
@@ -160,6 +166,8 @@ class TOptionForm1 : public ui::Form {
   ui::MenuItem EditProcess1{*this, "EditProcess1", "&Edit"};
   ui::MenuItem DeleteProcess1{*this, "DeleteProcess1", "&Delete"};
   ui::MenuItem TerminateNow1{*this, "TerminateNow1", "&Terminate Now"};
+  ui::MenuItem N4{*this, "N4", "-"};
+  ui::MenuItem ShowMatches1{*this, "ShowMatches1", "Show &Matches"};
 
   ui::OpenPictureDialog OpenPictureDialog1{*this, "OpenPictureDialog1"};
   ui::OpenDialog OpenDialog1{*this, "OpenDialog1"};

@@ -48,7 +48,7 @@ struct Run {
 constexpr const char* kStates[] = {
     "attention.NoPrograms", "attention.NoProcesses", "AboutForm.About", "AboutForm.ReleaseNotes",
     "AboutForm.SplashScreen", "AfterAddForm", "Splasher", "attention.FileNotFound", "notfound",
-    "attention.LastFileSafety",
+    "attention.LastFileSafety", "PreviewForm.Toggle", "PreviewForm.Matches",
 };
 
 // The windows whose content changes with what happened, one dump per state.
@@ -70,6 +70,12 @@ std::vector<WindowDump> States() {
     for (int pid : {30, 31, 32}) run.machine.world.AddProcess(pid, "C:\\Apps\\app" + std::to_string(pid) + ".exe");
     run.Capture<TAfterAddForm>(states, "AfterAddForm");
     i.options.RunAutoAdd1.userClick();
+    // The entries AutoAdd made: each process of its own, each start skipped.
+    i.options.PreviewToggle1.userClick();
+    states.push_back({"PreviewForm.Toggle", ui::dumpForm(i.preview)});
+    i.options.CheckListBox2.setItemIndex(0);
+    i.options.ShowMatches1.userClick();
+    states.push_back({"PreviewForm.Matches", ui::dumpForm(i.preview)});
   }
   {
     Run run;

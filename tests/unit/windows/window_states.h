@@ -1,8 +1,8 @@
 // Every window of the program as a user sees it, dumped as text: each form
 // the instance holds after a plain start, and for the windows whose content
 // depends on what happened (the About box's pages, the Attention texts, the
-// splash, the AutoAdd report, the missing start-up file) one dump for each
-// such state, taken while the program shows it.
+// splash, the AutoAdd report, the missing start-up file, the preview of a
+// toggle) one dump for each such state, taken while the program shows it.
 #pragma once
 
 #include <string>
