@@ -178,7 +178,7 @@ TEST_F(EveryWindowTest, TheKeyboardReachesEveryControlAndEnterAndEscapeEndTheWin
       {"FirstSelect", "BitBtn1", "OK", ""},           {"notfound", "RadioButton3", "OK", ""},
       {"Welcome", "BitBtn1", "OK", ""},               {"AutoAdvertForm", "BitBtn1", "OK", ""},
       {"Information", "Memo1", "OK", ""},             {"OptionForm1", "CheckBox1", "", ""},
-      {"FormMain", "Button1", "", ""},
+      {"FormMain", "Button1", "", ""},               {"PreviewForm", "ListBox1", "", "hidden"},
   };
   ASSERT_TRUE(Start());
   instance->formProc.RefreshForShow();
