@@ -258,10 +258,10 @@ std::vector<HWND> InstanceWindows() {
     DWORD pid = 0;
     std::vector<HWND> found;
   } search;
-  if (HWND tray = TrayWindow()) GetWindowThreadProcessId(tray, &search.pid);
+  if (HWND tray = FindWindowA(nullptr, kTrayTitle)) GetWindowThreadProcessId(tray, &search.pid);
   if (search.pid == 0) return {};
   EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
+      [](HWND window, LPARAM data) CALLBACK -> BOOL {
         auto* s = reinterpret_cast<Search*>(data);
         DWORD pid = 0;
         GetWindowThreadProcessId(window, &pid);
@@ -306,7 +306,7 @@ int QueryEnd() {
 
 int Runs() {
   Sleep(3000);
-  if (TrayWindow() == nullptr) return Fail("the instance has ended");
+  if (FindWindowA(nullptr, kTrayTitle) == nullptr) return Fail("the instance has ended");
   std::printf("still running\n");
   return 0;
 }
