@@ -52,6 +52,7 @@ VIAddVersionKey "LegalCopyright" ""
 !define MUI_ICON "../../res/tray_on.ico"
 !define MUI_UNICON "../../res/tray_off.ico"
 !define MUI_ABORTWARNING
+!define MUI_WELCOMEPAGE_TEXT "Setup installs ${PRODUCT} ${VERSION} for every user of this computer: the program, its help file and an example configuration, with a folder in the Start menu.$\r$\n$\r$\nA ${PRODUCT} still running from an earlier installation is asked to shut down first. Configuration files of yours stay as they are.$\r$\n$\r$\nClick Next to continue."
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
@@ -128,6 +129,7 @@ Function ${un}CloseInstances
     Call ${un}OpenIfInstalled
     ${If} $Found P<> 0
       Push $Found
+      DetailPrint "Asking ${PRODUCT} (process $1) to shut down"
       System::Call 'user32::PostMessageA(p r0, i ${WM_CLOSE}, p 0, p 0)'
     ${EndIf}
   ${Loop}
@@ -318,7 +320,15 @@ Section "Uninstall"
   ${AndIf} $Found == $9
     Delete $8
   ${EndIf}
-  Delete "$INSTDIR\Quellmarch.exe"
+  ; An instance that has just shut down may hold its file a moment longer.
+  ${For} $0 1 10
+    ClearErrors
+    Delete "$INSTDIR\Quellmarch.exe"
+    ${IfNot} ${Errors}
+      ${Break}
+    ${EndIf}
+    Sleep 200
+  ${Next}
   Delete "$INSTDIR\QuellmarchHelp.chm"
   Delete "$INSTDIR\ReleaseNotes.txt"
   Delete "$INSTDIR\ReadMe.txt"
@@ -337,7 +347,7 @@ Section "Uninstall"
   ${Locate} "$INSTDIR" "/L=F /M=*.qmf" un.NoteOwnFile
   ${If} $OwnCount > 0
     MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 \
-      "These configuration files of yours are still in $INSTDIR:$\r$\n$OwnFiles$\r$\n$\r$\nRemove them too?" \
+      "Configuration files of yours are still in the ${PRODUCT} folder:$\r$\n$OwnFiles$\r$\n$\r$\nRemove them too? With No they stay in$\r$\n$INSTDIR." \
       /SD IDNO IDNO keep
     ${Locate} "$INSTDIR" "/L=F /M=*.qmf" un.DeleteOwnFile
     keep:
