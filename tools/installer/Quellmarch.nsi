@@ -19,6 +19,7 @@ ManifestSupportedOS all
 !include MUI2.nsh
 !include LogicLib.nsh
 !include FileFunc.nsh
+!include WinVer.nsh
 
 !define PRODUCT "Quellmarch"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quellmarch"
@@ -71,8 +72,12 @@ Var Found         ; scratch of the functions below
 !macro SHARED_FUNCTIONS un
 ; Administrators only: the files go under Program Files for every user, and
 ; the program's settings and start entries live under HKEY_LOCAL_MACHINE.
-; Windows 95/98/ME have no such rights and always pass.
+; Windows 95/98/ME have no such rights, and the plug-in that asks needs
+; security functions they lack.
 Function ${un}RequireAdmin
+  ${IfNot} ${IsNT}
+    Return
+  ${EndIf}
   UserInfo::GetAccountType
   Pop $0
   ${If} $0 != "Admin"
