@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Builds the release package from the 32-bit build (preset win32):
+# Builds the release packages from the 32-bit build (preset win32):
 #   tools/package.sh   ->   $QM_BUILD_ROOT/Quellmarch-<version>.zip
-# One folder, Quellmarch-<version>, with the exe, its help file and release
-# notes, a user's readme and the example configuration in the
+#                           $QM_BUILD_ROOT/Quellmarch-<version>-setup.exe
+# The zip is one folder, Quellmarch-<version>, with the exe, its help file and
+# release notes, a user's readme and the example configuration in the
 # ConfigurationFiles folder, where the program looks for a file named on its
 # command line. Text files get Windows line ends; every file gets the time of
-# the last commit, so the same sources give the same zip.
+# the last commit, so the same sources give the same zip. The setup program
+# (NSIS, tools/installer/Quellmarch.nsi) installs the very same files.
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -33,3 +35,10 @@ zip_file="$build_root/Quellmarch-$version.zip"
 rm -f "$zip_file"
 (cd "$stage" && find "Quellmarch-$version" -type f | LC_ALL=C sort | zip -q -X -D "$zip_file" -@)
 echo "package: $zip_file ($(unzip -Z1 "$zip_file" | wc -l) files)"
+
+setup_file="$build_root/Quellmarch-$version-setup.exe"
+rm -f "$setup_file"
+makensis -V2 -WX -DVERSION="$version" -DSTAGE="$dir" -DOUTFILE="$setup_file" \
+  "$root/tools/installer/Quellmarch.nsi" >"$stage/makensis.log" ||
+  { cat "$stage/makensis.log" >&2; echo "package: makensis failed" >&2; exit 1; }
+echo "package: $setup_file ($(stat -c %s "$setup_file") bytes)"

@@ -7,7 +7,7 @@ set -euo pipefail
 # Compilers (clang with its libFuzzer runtime for the fuzz targets), the two
 # MinGW-w64 cross toolchains, the unit-test and benchmark libraries, the X
 # tools the Wine tests drive and photograph, chmcmd and Python for the help
-# file, and zip for the release package.
+# file, zip and NSIS (makensis) for the release packages.
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   googletest libgtest-dev libbenchmark-dev
@@ -15,7 +15,7 @@ packages=(
   binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   xvfb xauth imagemagick x11-apps xdotool
   fp-utils python3
-  zip unzip
+  zip unzip nsis
 )
 # Wine's recommendations pull in hundreds of megabytes (fonts, GStreamer,
 # printing) that a headless test run never uses.

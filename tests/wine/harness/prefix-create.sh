@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Fixture setup: makes the private Wine prefix once per build folder. Creating
+# Fixture setup: makes the private Wine prefix once per build folder (and a
+# test's own prefix, for a test that must not share one). Creating
 # one costs about 15 s and 700 MB, so later runs reuse it; the marker is
 # written last, so a creation that was interrupted is done again in full.
 set -euo pipefail
@@ -19,9 +20,10 @@ if [[ -e "$marker" && "$(cat "$marker")" == "$kind" ]]; then
   exit 0
 fi
 
-# Never delete a folder that is not the harness's own prefix.
+# Never delete a folder that is not the harness's own prefix, or the own
+# prefix of a test (<build>/<name>-prefix).
 case "$WINEPREFIX" in
-  "$QM_BUILD_DIR"/wineprefix) rm -rf "$WINEPREFIX" ;;
+  "$QM_BUILD_DIR"/wineprefix | "$QM_BUILD_DIR"/*-prefix) rm -rf "$WINEPREFIX" ;;
   *) [[ ! -e "$WINEPREFIX" ]] || { echo "refusing to replace $WINEPREFIX" >&2; exit 1; } ;;
 esac
 
