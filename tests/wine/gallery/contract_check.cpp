@@ -569,9 +569,10 @@ int runContractCheck()
 
     checkKeys(app, form);
 
-    // The user's close (the close button, the system menu, Alt+F4) closes
-    // that one window; a bare WM_CLOSE from outside, or the end of the
-    // session, is a request to end the program.
+    // The user's close (the close button, the system menu, Alt+F4), or a
+    // bare WM_CLOSE to a shown window, closes that one window; a WM_CLOSE to
+    // a hidden window comes from outside, and it or the end of the session
+    // is a request to end the program.
     int endRequests = 0;
     backend.setEndRequestHandler([&] {
         ++endRequests;
@@ -583,7 +584,10 @@ int runContractCheck()
     expect(!form.visible() && endRequests == 0, "the user's close hides the window");
     form.show();
     SendMessageA(hwndOf(form), WM_CLOSE, 0, 0);
-    expect(form.visible() && endRequests == 1, "a close from outside asks to end the program");
+    expect(!form.visible() && endRequests == 0, "a close request to a shown window closes it");
+    SendMessageA(hwndOf(form), WM_CLOSE, 0, 0);
+    expect(!form.visible() && endRequests == 1, "one to a hidden window asks to end the program");
+    form.show();
     expect(SendMessageA(hwndOf(form), WM_QUERYENDSESSION, 0, 0) == FALSE && endRequests == 2,
            "the end of the session asks too, and hears the answer");
 

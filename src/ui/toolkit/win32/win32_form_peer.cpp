@@ -178,10 +178,12 @@ bool FormPeer::formMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
         }
         return true;
     case WM_CLOSE:
-        // A close request that did not come through the window's own menu
-        // comes from outside (another program ending ours politely): the
-        // program ends as its own shutdown would end it.
-        if (userClosing_) {
+        // A close request to a window the user cannot see (the tray window,
+        // the main window, any hidden one) comes from outside: another
+        // program ending ours politely, as taskkill does to every window of
+        // a process. The program ends as its own shutdown would end it. A
+        // shown window closes as the user's close would close it.
+        if (userClosing_ || IsWindowVisible(hwnd)) {
             form.close();
         } else {
             backend.requestEnd();
