@@ -73,6 +73,34 @@ run_ctest() { # PRESET
   return "$status"
 }
 
+# Runs ctest in several build folders at once and adds their counts to the
+# totals; each folder's output is shown whole when all are done. For the
+# end-to-end suites: each build has its own display and Wine prefix, and most
+# of their time is Wine waiting for windows.
+run_ctest_side_by_side() { # PRESET...
+  local preset logs=() pids=() status=0 i summary
+  for preset in "$@"; do
+    logs+=("$(mktemp)")
+    ctest --test-dir "$build_root/$preset" --output-on-failure -j "$jobs" >"${logs[-1]}" 2>&1 &
+    pids+=($!)
+  done
+  for i in "${!pids[@]}"; do
+    wait "${pids[$i]}" || status=1
+    echo "--- ctest in $build_root/${*:$((i + 1)):1}"
+    cat "${logs[$i]}"
+    summary="$(grep -oE '[0-9]+ tests? failed out of [0-9]+' "${logs[$i]}" | tail -n 1)"
+    if [[ -n "$summary" ]]; then
+      passed=$((passed + ${summary##* } - ${summary%% *}))
+      failed=$((failed + ${summary%% *}))
+    else
+      echo "ctest in $build_root/${*:$((i + 1)):1} failed before it counted anything" >&2
+      status=1
+    fi
+    rm -f "${logs[$i]}"
+  done
+  return "$status"
+}
+
 build_and_test() { # PRESET
   if stage "$1 build" configure_and_build "$1"; then
     stage "$1 tests" run_ctest "$1"
@@ -114,11 +142,13 @@ if (( ${#failed_stages[@]} == 0 )); then
     skip "package" "win32 build failed"
   fi
 
-  # The end-to-end tests, first of the exe that ships.
+  # The end-to-end tests of the exe that ships and of the 64-bit one, side
+  # by side.
+  suites=()
   if (( ! win32_built )); then
     skip "win32 tests" "win32 build failed"
   elif wine_runs_32bit; then
-    stage "win32 tests" run_ctest win32
+    suites+=(win32)
   else
     echo
     echo "=== win32 tests: not run: this machine's Wine cannot run 32-bit programs (install wine32:i386)"
@@ -126,7 +156,14 @@ if (( ${#failed_stages[@]} == 0 )); then
     # The 64-bit exe's tests then start 64-bit helpers only.
     export QM_HELPERS_64BIT_ONLY=1
   fi
-  build_and_test win64
+  if stage "win64 build" configure_and_build win64; then
+    suites+=(win64)
+  else
+    skip "win64 tests" "build failed"
+  fi
+  if (( ${#suites[@]} )); then
+    stage "$(IFS=+; echo "${suites[*]}") tests" run_ctest_side_by_side "${suites[@]}"
+  fi
 fi
 
 echo
