@@ -21,6 +21,11 @@ for display in $(seq 10 99); do
   pid=$!
   for _ in $(seq 100); do
     kill -0 "$pid" 2>/dev/null || break
+    # The display answering is not enough: when two runs start at once, the
+    # one that lost the number would reach the winner's server. Ours is the
+    # server whose id is in the display's lock.
+    owner="$(tr -d '[:space:]' 2>/dev/null <"/tmp/.X${display}-lock" || true)"
+    [[ "$owner" == "$pid" ]] || { sleep 0.1; continue; }
     if DISPLAY=":$display" xdotool getdisplaygeometry >/dev/null 2>&1; then
       echo "$pid" >"$qm_xvfb_pid_file"
       echo "$display" >"$qm_display_file"
