@@ -12,6 +12,7 @@
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
+source "$root/tools/wine-widths.sh"
 preset="${QM_RUN_PRESET:-win32}"
 if (( $# > 1 )); then
   echo "usage: tools/run.sh [file.qmf]" >&2
@@ -21,8 +22,7 @@ fi
 build="${QM_BUILD_ROOT:-$root/build}/$preset"
 if [[ -z "${QM_RUN_BUILT:-}" ]]; then
   "$root/tools/setup-deps.sh"
-  # Debian's 32-bit Wine loader; without it only the 64-bit exe runs here.
-  if [[ -z "${QM_RUN_PRESET:-}" && ! -x /usr/lib/wine/wine ]]; then
+  if [[ -z "${QM_RUN_PRESET:-}" ]] && ! qm_wine_runs_32bit; then
     echo "run.sh: this machine's Wine cannot run 32-bit programs; running the 64-bit exe"
     preset=win64
     build="${QM_BUILD_ROOT:-$root/build}/$preset"
@@ -37,6 +37,7 @@ if [[ -z "${DISPLAY:-}" ]]; then
   QM_RUN_BUILT=1 QM_RUN_HEADLESS=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$@"
 fi
 
+qm_wine_use_what_runs
 export WINEPREFIX="$build/wineprefix-run"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"

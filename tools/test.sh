@@ -9,12 +9,14 @@
 # ends with one line counting every ctest test: `tests: N passed, N failed`.
 # Exit status is non-zero if any test, build or check failed.
 #
+# QM_WINE_SIDE_BY_SIDE=1 runs the two exes' Wine suites at once.
 # QM_BUILD_ROOT (default: build) puts the build folders elsewhere, e.g. to
 # keep them apart from someone else's in the same tree.
 set -uo pipefail
 exec </dev/null
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
+source "$root/tools/wine-widths.sh"
 cd "$root"
 build_root="${QM_BUILD_ROOT:-build}"
 jobs=2 # the machine has two cores, and others build on it too
@@ -109,9 +111,6 @@ build_and_test() { # PRESET
   fi
 }
 
-# Debian's 32-bit Wine loader (wine32:i386), which `wine` prefers when it is
-# there; without it no 32-bit program runs, the shipped exe included.
-wine_runs_32bit() { [[ -x /usr/lib/wine/wine ]]; }
 
 overall_start=$SECONDS
 stage "packages" "$root/tools/setup-deps.sh" || { skip "everything else" "packages missing"; }
@@ -142,18 +141,26 @@ if (( ${#failed_stages[@]} == 0 )); then
     skip "package" "win32 build failed"
   fi
 
-  # The end-to-end tests of the exe that ships and of the 64-bit one, side
-  # by side.
+  # The end-to-end tests of the exe that ships, then of the 64-bit one; with
+  # QM_WINE_SIDE_BY_SIDE=1 the two suites run at once, each on its own
+  # display and prefix, which saves minutes where the machine has the cores
+  # to spare but makes every wait for a window compete for them.
   suites=()
   if (( ! win32_built )); then
     skip "win32 tests" "win32 build failed"
-  elif wine_runs_32bit; then
+  elif qm_wine_runs_32bit; then
     suites+=(win32)
   else
     echo
-    echo "=== win32 tests: not run: this machine's Wine cannot run 32-bit programs (install wine32:i386)"
-    stage_report+=("$(printf '  %-22s %6s  not run (no 32-bit Wine)' "win32 tests" "")")
-    # The 64-bit exe's tests then start 64-bit helpers only.
+    if [[ -x /usr/lib/wine/wine ]]; then
+      echo "=== win32 tests: not run: this machine cannot run 32-bit programs (its kernel refuses the 32-bit Wine)"
+    else
+      echo "=== win32 tests: not run: this machine's Wine cannot run 32-bit programs (install wine32:i386)"
+    fi
+    stage_report+=("$(printf '  %-22s %6s  not run (no 32-bit programs here)' "win32 tests" "")")
+    # The 64-bit exe's tests then start 64-bit helpers only, with a `wine`
+    # that does not reach for the 32-bit loader.
+    qm_wine_use_what_runs
     export QM_HELPERS_64BIT_ONLY=1
   fi
   if stage "win64 build" configure_and_build win64; then
@@ -162,7 +169,11 @@ if (( ${#failed_stages[@]} == 0 )); then
     skip "win64 tests" "build failed"
   fi
   if (( ${#suites[@]} )); then
-    stage "$(IFS=+; echo "${suites[*]}") tests" run_ctest_side_by_side "${suites[@]}"
+    if [[ -n "${QM_WINE_SIDE_BY_SIDE:-}" ]]; then
+      stage "$(IFS=+; echo "${suites[*]}") tests" run_ctest_side_by_side "${suites[@]}"
+    else
+      for suite in "${suites[@]}"; do stage "$suite tests" run_ctest "$suite"; done
+    fi
   fi
 fi
 

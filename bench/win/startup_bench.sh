@@ -15,6 +15,8 @@ set -uo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 build_root="${QM_BUILD_ROOT:-$root/build}"
 runs="${1:-15}"
+source "$root/tools/wine-widths.sh"
+qm_wine_use_what_runs
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 if [[ -z "${DISPLAY:-}" ]]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$@"
@@ -31,6 +33,10 @@ for preset in win32 win64; do
   loader="$(loader_of "$preset")"
   if [[ ! -x "$bin/Quellmarch.exe" || ! -x "$bin/qm_minimal_tray.exe" || ! -x "$loader" ]]; then
     echo "startup $preset: not measured (no built exe, minimal program or Wine loader)"
+    continue
+  fi
+  if [[ "$preset" == win32 ]] && ! qm_wine_runs_32bit; then
+    echo "startup $preset: not measured (this machine cannot run 32-bit programs)"
     continue
   fi
   export WINEPREFIX="$build_root/$preset/wineprefix-bench"

@@ -2,6 +2,8 @@
 # shares between its tests (the display number, the Xvfb process id).
 : "${QM_BUILD_DIR:?QM_BUILD_DIR must name the build folder}"
 qm_state_dir="$QM_BUILD_DIR/wine-harness"
+source "$(cd "$(dirname "${BASH_SOURCE[0]}")/../../../tools" && pwd)/wine-widths.sh"
+qm_wine_use_what_runs
 qm_display_file="$qm_state_dir/display"
 qm_xvfb_pid_file="$qm_state_dir/xvfb.pid"
 

@@ -13,7 +13,7 @@ fonts="$(cd "$(dirname "$0")/../../../tools" && pwd)/wine-fonts.sh"
 # The marker names the Wine the prefix was made with: one made before the
 # 32-bit Wine (Debian's wine32:i386) was installed lacks its 32-bit half.
 kind=win64
-[[ -x /usr/lib/wine/wine ]] && kind=wow64
+qm_wine_runs_32bit && kind=wow64
 if [[ -e "$marker" && "$(cat "$marker")" == "$kind" ]]; then
   bash "$fonts" "$WINEPREFIX"
   echo "Wine prefix ready: $WINEPREFIX"
