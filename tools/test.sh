@@ -55,23 +55,28 @@ configure_and_build() { # PRESET
   cmake --preset "$1" -B "$build_root/$1" && cmake --build "$build_root/$1" -j "$jobs"
 }
 
-# Runs ctest in a build folder and adds its counts to the totals. A test that
-# did not run (a failed fixture, a timeout) counts as failed, as ctest says.
+# Adds the counts of a ctest log to the totals. A test that did not run (a
+# failed fixture, a timeout) counts as failed, as ctest says.
+count_ctest_log() { # LOG PRESET STATUS
+  local summary failures
+  summary="$(grep -oE '[0-9]+ tests? failed out of [0-9]+' "$1" | tail -n 1)"
+  if [[ -n "$summary" ]]; then
+    failures="${summary%% *}"
+    passed=$((passed + ${summary##* } - failures))
+    failed=$((failed + failures))
+  elif (( $3 != 0 )); then
+    echo "ctest in $build_root/$2 failed before it counted anything" >&2
+  fi
+}
+
+# Runs ctest in a build folder and adds its counts to the totals.
 run_ctest() { # PRESET
-  local log status summary total failures
+  local log status
   log="$(mktemp)"
   ctest --test-dir "$build_root/$1" --output-on-failure -j "$jobs" 2>&1 | tee "$log"
   status=${PIPESTATUS[0]}
-  summary="$(grep -oE '[0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)"
+  count_ctest_log "$log" "$1" "$status"
   rm -f "$log"
-  if [[ -n "$summary" ]]; then
-    failures="${summary%% *}"
-    total="${summary##* }"
-    passed=$((passed + total - failures))
-    failed=$((failed + failures))
-  elif (( status != 0 )); then
-    echo "ctest in $build_root/$1 failed before it counted anything" >&2
-  fi
   return "$status"
 }
 
@@ -80,24 +85,20 @@ run_ctest() { # PRESET
 # end-to-end suites: each build has its own display and Wine prefix, and most
 # of their time is Wine waiting for windows.
 run_ctest_side_by_side() { # PRESET...
-  local preset logs=() pids=() status=0 i summary
+  local preset logs=() pids=() status=0 i one
   for preset in "$@"; do
     logs+=("$(mktemp)")
     ctest --test-dir "$build_root/$preset" --output-on-failure -j "$jobs" >"${logs[-1]}" 2>&1 &
     pids+=($!)
   done
   for i in "${!pids[@]}"; do
-    wait "${pids[$i]}" || status=1
-    echo "--- ctest in $build_root/${*:$((i + 1)):1}"
+    preset="${*:$((i + 1)):1}"
+    one=0
+    wait "${pids[$i]}" || one=$?
+    echo "--- ctest in $build_root/$preset"
     cat "${logs[$i]}"
-    summary="$(grep -oE '[0-9]+ tests? failed out of [0-9]+' "${logs[$i]}" | tail -n 1)"
-    if [[ -n "$summary" ]]; then
-      passed=$((passed + ${summary##* } - ${summary%% *}))
-      failed=$((failed + ${summary%% *}))
-    else
-      echo "ctest in $build_root/${*:$((i + 1)):1} failed before it counted anything" >&2
-      status=1
-    fi
+    count_ctest_log "${logs[$i]}" "$preset" "$one"
+    (( one == 0 )) || status=1
     rm -f "${logs[$i]}"
   done
   return "$status"
@@ -110,7 +111,6 @@ build_and_test() { # PRESET
     skip "$1 tests" "build failed"
   fi
 }
-
 
 overall_start=$SECONDS
 stage "packages" "$root/tools/setup-deps.sh" || { skip "everything else" "packages missing"; }
@@ -161,7 +161,6 @@ if (( ${#failed_stages[@]} == 0 )); then
     # The 64-bit exe's tests then start 64-bit helpers only, with a `wine`
     # that does not reach for the 32-bit loader.
     qm_wine_use_what_runs
-    export QM_HELPERS_64BIT_ONLY=1
   fi
   if stage "win64 build" configure_and_build win64; then
     suites+=(win64)

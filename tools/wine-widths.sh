@@ -11,13 +11,15 @@ qm_wine_runs_32bit() {
   [[ -x /usr/lib/wine/wine ]] && /usr/lib/wine/wine --version >/dev/null 2>&1
 }
 
-# Where the 32-bit loader is installed but cannot run, puts first on PATH a
-# `wine` (and the `wine-stable` that wineboot and the other tools call) that
-# starts the 64-bit loader, as Debian's does without the 32-bit Wine, and
-# tells the 64-bit exe's tests to start 64-bit helper programs only.
+# Where no 32-bit program can run, tells the 64-bit exe's tests to start
+# 64-bit helper programs only; where the 32-bit loader is installed all the
+# same, puts first on PATH a `wine` (and the `wine-stable` that wineboot and
+# the other tools call) that starts the 64-bit loader, as Debian's does
+# without the 32-bit Wine.
 qm_wine_use_what_runs() {
-  [[ -x /usr/lib/wine/wine ]] || return 0
   qm_wine_runs_32bit && return 0
+  export QM_HELPERS_64BIT_ONLY=1
+  [[ -x /usr/lib/wine/wine ]] || return 0
   local dir="${TMPDIR:-/tmp}/qm-wine64-only-$(id -u)" name
   mkdir -p "$dir"
   for name in wine wine-stable; do
@@ -33,5 +35,5 @@ qm_wine_use_what_runs() {
     *":$dir:"*) ;;
     *) PATH="$dir:$PATH" ;;
   esac
-  export PATH QM_HELPERS_64BIT_ONLY=1
+  export PATH
 }
