@@ -114,8 +114,10 @@ int Terminator::TerminateMatching(std::string_view pattern, bool harsh, bool pol
   int r = kNothingMatched;
   try {
     for (int pass = 1; pass <= kTerminatePasses; ++pass) {
+      bool found = false;
       for (const MatchedRow& match : FreshRows(snapshot_, processes_).Matching(matcher)) {
         if (match.ownProcess) continue;
+        found = true;
         const std::string& candidate = match.candidate;
         const ProcessId pid = match.pid;
         if (mode == Mode::Learn) {
@@ -143,6 +145,9 @@ int Terminator::TerminateMatching(std::string_view pattern, bool harsh, bool pol
           ui_.ShowError("Error: could not terminate '" + candidate + "' (pid #" + PidText(pid) + ").");
         }
       }
+      // A pass that found nothing to end waited for nothing, so the next one
+      // would list the processes again moments later and find the same.
+      if (!found) break;
     }
   } catch (const std::exception&) {
     if (!config_.Hide_errors) ui_.ShowError("Error: exception trying to terminate process.");

@@ -129,9 +129,10 @@ TEST_F(TerminatorTest, HiddenErrorsChangeNothingButTheMessages) {
   EXPECT_EQ(ui.Only("status").size(), 4u);
 }
 
-TEST_F(TerminatorTest, NoMatchingRowTakesFourQuietPasses) {
+TEST_F(TerminatorTest, NoMatchingRowIsOneQuietPass) {
   Run(kPid, kApp);
   EXPECT_EQ(Terminate("notepad.exe", false, false, true), kNothingMatched);
+  EXPECT_EQ(snapshot.RefreshCount(), 1u) << "a pass that finds nothing ends the passes";
   EXPECT_EQ(Terminate("x.exe"), kNothingMatched);  // the full path must match
   EXPECT_TRUE(ui.log.empty());
   EXPECT_EQ(Now(), 0u);
@@ -150,6 +151,7 @@ TEST_F(TerminatorTest, EveryMatchingProcessIsEndedInSnapshotOrder) {
   EXPECT_FALSE(Running(13));
   EXPECT_TRUE(Running(7));
   EXPECT_EQ(Now(), 2 * (500 + 2 * kDelay));
+  EXPECT_EQ(snapshot.RefreshCount(), 2u) << "the second pass finds them gone and is the last";
 }
 
 TEST_F(TerminatorTest, CloseRequestReachesEveryWindowOfTheProcessOnly) {
