@@ -10,18 +10,28 @@ namespace {
 
 constexpr char kRegistryError[] = "Error accessing registry.";
 
-// A size value is read only when present; one of another type is an error.
+// A value is read only when present (asked once: each question is a trip to
+// the registry); one of another type is an error.
+bool ReadPresentInteger(Registry& registry, const char* name, std::uint32_t& out) {
+  RegValue value;
+  if (registry.QueryValue(kSettingsKey, name, value) != RegStatus::Ok) return true;
+  if (value.type != RegType::Integer) return false;
+  out = value.number;
+  return true;
+}
+
 bool ReadSize(Registry& registry, const char* name, int& out) {
-  if (!RegValueExists(registry, kSettingsKey, name)) return true;
-  std::uint32_t number = 0;
-  if (ReadRegInteger(registry, kSettingsKey, name, number) != RegStatus::Ok) return false;
+  std::uint32_t number = static_cast<std::uint32_t>(out);
+  if (!ReadPresentInteger(registry, name, number)) return false;
   out = static_cast<int>(number);
   return true;
 }
 
 bool ReadHint(Registry& registry, const char* name, bool& out) {
-  if (!RegValueExists(registry, kSettingsKey, name)) return true;
-  return ReadRegBool(registry, kSettingsKey, name, out) == RegStatus::Ok;
+  std::uint32_t number = out ? 1u : 0u;
+  if (!ReadPresentInteger(registry, name, number)) return false;
+  out = number != 0;
+  return true;
 }
 
 bool ReadAll(Registry& registry, GlobalSettings& s) {
