@@ -137,6 +137,11 @@ void Form::attach(Backend& backend)
     backend_ = &backend;
     backend.addForm(*this);
     recomputeSize();
+    // A form made at once (one with a timer) is then made in its place,
+    // not made and moved.
+    if (position_ == FormPosition::ScreenCenter) {
+        centreOnScreen();
+    }
     backend.attach(*this);
 }
 
