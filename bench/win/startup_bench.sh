@@ -9,7 +9,8 @@
 #   bench/win/startup_bench.sh [RUNS]      (default 15; needs built win32/win64)
 #
 # Each figure is the least of RUNS runs, the two programs taking turns: the
-# others only add the noise of whatever else the machine does. Prints the figures and their ratio per exe.
+# others only add the noise of whatever else the machine does. Prints the
+# figures and their ratio per exe, and the medians' ratio beside them.
 # A figure, never a verdict: the exit code says only whether it could measure.
 set -uo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
